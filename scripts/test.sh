@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: a normal build and one
+# under AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+echo "== normal build"
+bash scripts/build.sh build
+(cd build && ctest -j2 --output-on-failure)
+
+for extra in scripts/test.d/*.sh; do
+  [[ -e "$extra" ]] && { echo "== $(basename "$extra" .sh)"; bash "$extra"; }
+done
+
+echo "== sanitizer build"
+bash scripts/build.sh build-asan -DPELVOK_SANITIZE=ON
+cd build-asan && ctest -j2 --output-on-failure
