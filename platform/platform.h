@@ -35,6 +35,11 @@ struct Color {
     std::uint8_t blue = 0;
 };
 
+inline bool operator==(const Color& a, const Color& b) {
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+inline bool operator!=(const Color& a, const Color& b) { return !(a == b); }
+
 // keybd_event flags.
 constexpr std::uint32_t kKeyExtended = 1;
 constexpr std::uint32_t kKeyUp = 2;
