@@ -1,0 +1,98 @@
+#include "dictionary/DictionaryStore.h"
+
+#include <algorithm>
+
+#include "dictionary/statements.h"
+
+namespace {
+
+// Words are stored with '!' for the apostrophe.
+std::string shownWord(std::string word) {
+    std::replace(word.begin(), word.end(), '!', '\'');
+    return word;
+}
+
+}  // namespace
+
+void DictionaryStore::CreateWordsTable() {
+    database_.executeUpdate(statements::CreateWordsTable());
+}
+
+void DictionaryStore::CreateSuccessorsTable() {
+    database_.executeUpdate(statements::CreateSuccessorsTable());
+}
+
+bool DictionaryStore::CreateWordsTableIfMissing() {
+    if (database_.hasTable("palabras")) return false;
+    CreateWordsTable();
+    return true;
+}
+
+bool DictionaryStore::CreateSuccessorsTableIfMissing() {
+    if (database_.hasTable("siguientes")) return false;
+    CreateSuccessorsTable();
+    return true;
+}
+
+void DictionaryStore::LearnWord(const std::string& folded, const std::string& word) {
+    if (database_.queryInt(statements::CountWord(folded, word)) <= 0) {
+        database_.executeUpdate(statements::InsertWord(folded, word));
+        return;
+    }
+    database_.executeUpdate(statements::IncrementWord(folded, word));
+    if (database_.queryInt(statements::MaxWordCount(folded, word)) >= kAgeingLimit)
+        database_.executeUpdate(statements::AgeWords());
+}
+
+void DictionaryStore::LearnPair(const std::string& first, const std::string& nextFolded,
+                                const std::string& next) {
+    if (database_.queryInt(statements::CountPair(first, nextFolded, next)) <= 0) {
+        database_.executeUpdate(statements::InsertPair(first, nextFolded, next));
+        return;
+    }
+    database_.executeUpdate(statements::IncrementPair(first, nextFolded, next));
+    if (database_.queryInt(statements::MaxPairCount(first, nextFolded, next)) >= kAgeingLimit)
+        database_.executeUpdate(statements::AgePairs());
+}
+
+void DictionaryStore::DeleteWord(const std::string& folded) {
+    database_.executeUpdate(statements::DeleteWord(folded));
+    database_.executeUpdate(statements::DeleteSuccessors(folded));
+}
+
+void DictionaryStore::LoadSentenceStarters(SuggestionSlots& suggestions,
+                                           SuggestionSlots& starters) {
+    FillSlots(statements::S1(), statements::S2(), suggestions, &starters);
+}
+
+void DictionaryStore::LoadSentenceStartersAtStartup(SuggestionSlots& suggestions,
+                                                    SuggestionSlots& starters) {
+    if (!FillSlots(statements::S1(), statements::S2(), suggestions, &starters)) {
+        suggestions.fill("");
+        starters.fill("");
+    }
+}
+
+void DictionaryStore::LoadFrequentWords(SuggestionSlots& suggestions) {
+    FillSlots(statements::CountFrequentWords(), statements::FrequentWords(), suggestions,
+              nullptr);
+}
+
+bool DictionaryStore::FillSlots(const std::string& countSql, const std::string& rowsSql,
+                                SuggestionSlots& suggestions, SuggestionSlots* starters) {
+    int count = database_.queryInt(countSql);
+    if (count <= 0) return false;
+    SqliteQuery query = database_.runQuery(rowsSql);
+    for (int k = 0; k < static_cast<int>(suggestions.size()); ++k) {
+        std::string word;
+        if (k < count && !query.atEnd()) {
+            const char* text = query.textOr(0, "error");
+            word = shownWord(text ? text : "error");
+            query.next();
+        }
+        suggestions[k] = word;
+        if (starters) (*starters)[k] = word;
+    }
+    query.finalize();
+    return true;
+}

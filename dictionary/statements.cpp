@@ -1,0 +1,170 @@
+#include "dictionary/statements.h"
+
+namespace statements {
+
+std::string Quote(const std::string& word) {
+    std::string quoted;
+    quoted.reserve(word.size());
+    for (char c : word) {
+        quoted += c;
+        if (c == '\'') quoted += '\'';
+    }
+    return quoted;
+}
+
+std::string CreateWordsTable() {
+    return "create table palabras(palabra char(40), pSinAcento char(40), repPal int);";
+}
+
+std::string CreateSuccessorsTable() {
+    return "create table siguientes(palabra char(40), siguiente char(40), sSinAcento char(40), "
+           "repSig int);";
+}
+
+std::string CountWord(const std::string& folded, const std::string& word) {
+    return "SELECT count(palabra) FROM palabras WHERE pSinAcento = '" + Quote(folded) +
+           "' AND palabra = '" + Quote(word) + "' ORDER BY repPal DESC;";
+}
+
+std::string InsertWord(const std::string& folded, const std::string& word) {
+    return "INSERT INTO palabras VALUES('" + Quote(word) + "','" + Quote(folded) + "',1);";
+}
+
+std::string IncrementWord(const std::string& folded, const std::string& word) {
+    return "UPDATE palabras SET repPal=repPal+1 WHERE pSinAcento ='" + Quote(folded) +
+           "' AND palabra = '" + Quote(word) + "';";
+}
+
+std::string MaxWordCount(const std::string& folded, const std::string& word) {
+    return "SELECT MAX(repPal) FROM palabras WHERE pSinAcento = '" + Quote(folded) +
+           "' AND palabra = '" + Quote(word) + "' ORDER BY repPal DESC;";
+}
+
+std::string AgeWords() { return "UPDATE palabras SET repPal = repPal/2;"; }
+
+std::string CountPair(const std::string& first, const std::string& nextFolded,
+                      const std::string& next) {
+    return "SELECT count(siguiente) FROM siguientes WHERE sSinAcento = '" + Quote(nextFolded) +
+           "' AND palabra = '" + Quote(first) + "' AND siguiente = '" + Quote(next) +
+           "' ORDER BY repSig DESC;";
+}
+
+std::string InsertPair(const std::string& first, const std::string& nextFolded,
+                       const std::string& next) {
+    return "INSERT INTO siguientes (palabra, siguiente, sSinAcento, repSig) VALUES('" +
+           Quote(first) + "','" + Quote(next) + "','" + Quote(nextFolded) + "',1);";
+}
+
+std::string IncrementPair(const std::string& first, const std::string& nextFolded,
+                          const std::string& next) {
+    return "UPDATE siguientes SET repSig=repSig+1 WHERE sSinAcento ='" + Quote(nextFolded) +
+           "' AND palabra = '" + Quote(first) + "' AND siguiente = '" + Quote(next) + "';";
+}
+
+std::string MaxPairCount(const std::string& first, const std::string& nextFolded,
+                         const std::string& next) {
+    return "SELECT MAX(repSig) FROM siguientes WHERE sSinAcento = '" + Quote(nextFolded) +
+           "' AND palabra = '" + Quote(first) + "' AND siguiente = '" + Quote(next) +
+           "' ORDER BY repSig DESC;";
+}
+
+std::string AgePairs() { return "UPDATE siguientes SET repSig = repSig/2;"; }
+
+std::string DeleteWord(const std::string& folded) {
+    return "DELETE FROM palabras WHERE pSinAcento = '" + Quote(folded) + "';";
+}
+
+std::string DeleteSuccessors(const std::string& folded) {
+    return "DELETE FROM siguientes WHERE sSinAcento = '" + Quote(folded) + "';";
+}
+
+std::string CountFrequentWords() {
+    return "SELECT count(palabra) FROM palabras WHERE pSinAcento LIKE '"
+           "__%';";
+}
+
+std::string FrequentWords() {
+    return "SELECT palabra FROM palabras WHERE pSinAcento LIKE '"
+           "__%' ORDER BY repPal DESC, palabra ASC LIMIT 6;";
+}
+
+std::string P1(const std::string& prefix) {
+    return "SELECT count(palabra) FROM palabras WHERE pSinAcento LIKE '" + Quote(prefix) + "_%';";
+}
+
+std::string P2(const std::string& prefix) {
+    return "SELECT palabra FROM palabras WHERE pSinAcento LIKE '" + Quote(prefix) +
+           "_%' ORDER BY repPal DESC, palabra ASC LIMIT 6;";
+}
+
+std::string P3(const std::string& prefix) {
+    return "SELECT count(palabra) FROM palabras WHERE pSinAcento LIKE '" + Quote(prefix) +
+           "_%' ORDER BY repPal DESC;";
+}
+
+std::string P4() {
+    return "SELECT count(palabra) FROM palabras WHERE "
+           " pSinAcento LIKE '_%';";
+}
+
+std::string P5() {
+    return "SELECT palabra FROM palabras WHERE pSinAcento LIKE '_%'"
+           " ORDER BY repPal DESC, palabra ASC LIMIT 6;";
+}
+
+std::string N1(const std::string& first, const std::string& prefix) {
+    return "SELECT count(siguiente) FROM siguientes WHERE palabra = '" + Quote(first) +
+           "' AND sSinAcento LIKE '" + Quote(prefix) + "_%';";
+}
+
+std::string N2(const std::string& first, const std::string& prefix) {
+    return "SELECT siguiente FROM siguientes WHERE palabra = '" + Quote(first) +
+           "' AND sSinAcento LIKE '" + Quote(prefix) +
+           "_%' ORDER BY repSig DESC, siguiente ASC LIMIT 6;";
+}
+
+std::string N3(const std::string& first) {
+    return "SELECT count(siguiente) FROM siguientes WHERE palabra = '" + Quote(first) +
+           "' AND sSinAcento LIKE '__%';";
+}
+
+std::string N4(const std::string& first) {
+    return "SELECT siguiente FROM siguientes WHERE palabra = '" + Quote(first) +
+           "' AND sSinAcento LIKE '__%' ORDER BY repSig DESC, siguiente ASC LIMIT 6;";
+}
+
+std::string S1() {
+    return "SELECT count(siguiente) FROM siguientes WHERE palabra = '.'"
+           " AND sSinAcento LIKE '__%';";
+}
+
+std::string S2() {
+    return "SELECT siguiente FROM siguientes WHERE palabra = '.'"
+           " AND sSinAcento LIKE '__%' ORDER BY repSig DESC, siguiente ASC LIMIT 6;";
+}
+
+std::string S3(const std::string& prefix) {
+    return "SELECT count(siguiente) FROM siguientes WHERE palabra = '.'"
+           " AND sSinAcento LIKE '" +
+           Quote(prefix) + "_%';";
+}
+
+std::string S4(const std::string& prefix) {
+    return "SELECT siguiente FROM siguientes WHERE palabra = '.'"
+           " AND sSinAcento LIKE '" +
+           Quote(prefix) + "_%' ORDER BY repSig DESC, siguiente ASC LIMIT 6;";
+}
+
+std::string FileExportCount() { return "SELECT count(palabra) FROM palabras"; }
+
+std::string FileExportRows() { return "SELECT * FROM palabras ORDER BY repPal DESC, palabra ASC"; }
+
+std::string WordExportCount() { return "SELECT count(*) FROM palabras"; }
+
+std::string WordExportRows() { return "SELECT * FROM palabras ORDER BY repPal DESC"; }
+
+std::string PairExportCount() { return "SELECT count(*) FROM siguientes"; }
+
+std::string PairExportRows() { return "SELECT * FROM siguientes ORDER BY repSig DESC"; }
+
+}  // namespace statements
