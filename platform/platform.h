@@ -98,7 +98,7 @@ public:
                               bool resize) = 0;
     // Show state normal: a maximised or minimised window is restored.
     virtual void restoreWindow(WindowId window) = 0;
-    // ShowWindow SW_SHOW / SW_HIDE; returns whether it was visible before.
+    // Shows (without activating) or hides; returns whether it was visible before.
     virtual bool showWindow(WindowId window, bool show) = 0;
 };
 
@@ -142,8 +142,10 @@ public:
     virtual ~Files() = default;
     virtual std::string currentDirectory() = 0;
     virtual void createDirectory(const std::string& path) = 0;
-    // The name under which the host opens the file (fopen, sqlite3_open).
+    // The name under which the host opens the file with fopen.
     virtual std::string hostPath(const std::string& path) = 0;
+    // The name to give sqlite3_open, which takes UTF-8 names on every host.
+    virtual std::string sqlitePath(const std::string& path) { return hostPath(path); }
 };
 
 // GDI font: "Arial", width 0, no italic/underline/strike-out, ANSI charset.
