@@ -2,6 +2,4 @@
 
 #include <iostream>
 
-void KeyPoint::dump() const {
-    std::cout << "X: " << x << ", Y: " << y << std::endl;
-}
+void KeyPoint::dump() const { std::cout << "X: " << x << ", Y: " << y << std::endl; }

@@ -2,7 +2,8 @@
 
 #include <iterator>
 
-const std::int32_t kGridLeftEdges[13] = {3, 35, 67, 98, 130, 162, 194, 226, 258, 290, 322, 354, 385};
+const std::int32_t kGridLeftEdges[13] = {3,   35,  67,  98,  130, 162, 194,
+                                         226, 258, 290, 322, 354, 385};
 const std::int32_t kGridRightEdges[13] = {31,  63,  94,  126, 158, 190, 222,
                                           254, 286, 318, 350, 381, 413};
 const std::int32_t kGridTopEdges[7] = {33, 65, 97, 129, 160, 193, 224};

@@ -19,15 +19,11 @@ bool findKey(const KeyboardLayout& layout, int row, int column, Key& found) {
     return false;
 }
 
-int widthOf(const Key& key) {
-    return key.getSize() == 0 ? 1 : key.getSize();
-}
+int widthOf(const Key& key) { return key.getSize() == 0 ? 1 : key.getSize(); }
 
 // What a move gives up with after a failed lookup: an edge marker at the
 // origin, so the window leaves the pointer where it is.
-Key lostMarker() {
-    return Key(KeyPoint(0, 0), KeyPoint(0, 0), -1, -1, 48, 0, 0);
-}
+Key lostMarker() { return Key(KeyPoint(0, 0), KeyPoint(0, 0), -1, -1, 48, 0, 0); }
 
 }  // namespace
 
@@ -148,18 +144,10 @@ Key KeyboardLayout::move(Direction direction) {
     }
 }
 
-Key KeyboardLayout::moveUp() {
-    return move(Direction::Up);
-}
+Key KeyboardLayout::moveUp() { return move(Direction::Up); }
 
-Key KeyboardLayout::moveDown() {
-    return move(Direction::Down);
-}
+Key KeyboardLayout::moveDown() { return move(Direction::Down); }
 
-Key KeyboardLayout::moveLeft() {
-    return move(Direction::Left);
-}
+Key KeyboardLayout::moveLeft() { return move(Direction::Left); }
 
-Key KeyboardLayout::moveRight() {
-    return move(Direction::Right);
-}
+Key KeyboardLayout::moveRight() { return move(Direction::Right); }

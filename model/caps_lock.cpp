@@ -9,9 +9,7 @@ std::function<bool()>& source() {
 }
 }  // namespace
 
-void setCapsLockSource(std::function<bool()> newSource) {
-    source() = std::move(newSource);
-}
+void setCapsLockSource(std::function<bool()> newSource) { source() = std::move(newSource); }
 
 bool capsLockToggledNow() {
     const std::function<bool()>& current = source();

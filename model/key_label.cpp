@@ -4,22 +4,38 @@ namespace {
 
 std::string commandLabel(unsigned code) {
     switch (code) {
-        case 1: return "TL";
-        case 2: return "TR";
-        case 3: return "BL";
-        case 4: return "BR";
-        case 5: return "Off";
-        case 6: return "|<-";
-        case 7: return "<Word";
-        case 8: return "BC";
-        case 11: return "Copy";
-        case 12: return "Paste";
-        case 15: return "Bot";
-        case 20: return "Zoom";
-        case 21: return "<->";
-        case 33: return "Cut";
-        case 46: return "Del";
-        default: return "?";
+        case 1:
+            return "TL";
+        case 2:
+            return "TR";
+        case 3:
+            return "BL";
+        case 4:
+            return "BR";
+        case 5:
+            return "Off";
+        case 6:
+            return "|<-";
+        case 7:
+            return "<Word";
+        case 8:
+            return "BC";
+        case 11:
+            return "Copy";
+        case 12:
+            return "Paste";
+        case 15:
+            return "Bot";
+        case 20:
+            return "Zoom";
+        case 21:
+            return "<->";
+        case 33:
+            return "Cut";
+        case 46:
+            return "Del";
+        default:
+            return "?";
     }
 }
 
@@ -28,23 +44,40 @@ std::string directLabel(unsigned code, bool upperCase, bool symbolsPage) {
         return "F" + std::to_string(code - 111);
     }
     switch (code) {
-        case 2: return "Menu";
-        case 8: return "<--";
-        case 9: return "Tab";
-        case 13: return "ENTER";
-        case 14: return symbolsPage ? "$->a" : (upperCase ? "A->$" : "a->$");
-        case 16: return "SHIFT";
-        case 19: return "Undo";
-        case 20: return symbolsPage ? "$->A" : (upperCase ? "A->a" : "a->A");
-        case 27: return "Esc";
-        case 30: return "Dic";
-        case 31: return "|<";
-        case 32: return ">|";
-        case 37: return "<";
-        case 38: return "^";
-        case 39: return ">";
-        case 40: return "v";
-        default: return "?";
+        case 2:
+            return "Menu";
+        case 8:
+            return "<--";
+        case 9:
+            return "Tab";
+        case 13:
+            return "ENTER";
+        case 14:
+            return symbolsPage ? "$->a" : (upperCase ? "A->$" : "a->$");
+        case 16:
+            return "SHIFT";
+        case 19:
+            return "Undo";
+        case 20:
+            return symbolsPage ? "$->A" : (upperCase ? "A->a" : "a->A");
+        case 27:
+            return "Esc";
+        case 30:
+            return "Dic";
+        case 31:
+            return "|<";
+        case 32:
+            return ">|";
+        case 37:
+            return "<";
+        case 38:
+            return "^";
+        case 39:
+            return ">";
+        case 40:
+            return "v";
+        default:
+            return "?";
     }
 }
 

@@ -9,6 +9,7 @@ constexpr KeyKind C = KeyKind::Command;
 constexpr KeyKind D = KeyKind::Direct;
 
 std::vector<KeyRow> optimizedRows() {
+    // clang-format off
     return {
         // Esc; arrangement key; folder; suggestions 4 5 6; undo; dead cell; power
         {{27, D, 2}, {21, C}, {30, D}, {52, N, 2}, {53, N, 2}, {54, N, 2}, {19, D}, kDeadCell,
@@ -27,6 +28,7 @@ std::vector<KeyRow> optimizedRows() {
         // dock bottom left, bottom, bottom right; magnifier; space; left; down; right
         {{3, C}, {15, C}, {4, C}, {20, C}, {32, N, 6}, {37, D}, {40, D}, {39, D}},
     };
+    // clang-format on
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ constexpr KeyKind C = KeyKind::Command;
 constexpr KeyKind D = KeyKind::Direct;
 
 std::vector<KeyRow> qwertyRows() {
+    // clang-format off
     return {
         // Esc; arrangement key; ¿ ' ¨ - ·; folder; Home; End; dead cell; power
         {{27, D, 2}, {21, C}, {191}, {39}, {168}, {45}, {183}, {30, D}, {31, D}, {32, D}, kDeadCell,
@@ -27,6 +28,7 @@ std::vector<KeyRow> qwertyRows() {
         // dock bottom left, bottom, bottom right; magnifier; space; left; down; right
         {{3, C}, {15, C}, {4, C}, {20, C}, {32, N, 6}, {37, D}, {40, D}, {39, D}},
     };
+    // clang-format on
 }
 
 }  // namespace
@@ -40,8 +42,10 @@ const LayoutTables& startupTables() {
     static const LayoutTables tables = [] {
         std::vector<KeyRow> rows = qwertyRows();
         // Esc; dead cell; ¿ ' ¨ - ·; folder; Home; End; dead cell; power
-        rows[0] = {{27, D, 2}, kDeadCell, {191}, {39},    {168},     {45},
-                   {183},      {30, D},   {31, D}, {32, D}, kDeadCell, {5, C}};
+        // clang-format off
+        rows[0] = {{27, D, 2}, kDeadCell, {191}, {39}, {168}, {45}, {183}, {30, D}, {31, D},
+                   {32, D}, kDeadCell, {5, C}};
+        // clang-format on
         return tablesFromRows(rows);
     }();
     return tables;

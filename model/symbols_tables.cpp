@@ -9,6 +9,7 @@ constexpr KeyKind C = KeyKind::Command;
 constexpr KeyKind D = KeyKind::Direct;
 
 std::vector<KeyRow> symbolsRows() {
+    // clang-format off
     return {
         // Esc; F1 to F9; dead cell; power
         {{27, D, 2}, {112, D}, {113, D}, {114, D}, {115, D}, {116, D}, {117, D}, {118, D},
@@ -27,6 +28,7 @@ std::vector<KeyRow> symbolsRows() {
         // Paste; Cut; space; left; down; right
         {{12, C, 2}, {33, C, 2}, {32, N, 6}, {37, D}, {40, D}, {39, D}},
     };
+    // clang-format on
 }
 
 }  // namespace

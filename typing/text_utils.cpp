@@ -40,13 +40,9 @@ bool findAccented(unsigned char c, int& vowel, int& accent, bool& lower) {
     return false;
 }
 
-bool isUpperAscii(unsigned char c) {
-    return c >= 'A' && c <= 'Z';
-}
+bool isUpperAscii(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 
-bool isLowerAscii(unsigned char c) {
-    return c >= 'a' && c <= 'z';
-}
+bool isLowerAscii(unsigned char c) { return c >= 'a' && c <= 'z'; }
 
 bool isInnerPunctuation(unsigned char c) {
     return c == '!' || c == '.' || c == '@' || c == '_' || c == kMiddleDot;
@@ -99,9 +95,8 @@ unsigned char charAt(const std::string& s, long i) {
 }
 
 bool IsWordChar(unsigned char c) {
-    return isUpperAscii(c) || isLowerAscii(c) || (c >= '0' && c <= '9') ||
-           c == kCapitalCCedilla || c == kCapitalNTilde || c == kSmallCCedilla ||
-           c == kSmallNTilde;
+    return isUpperAscii(c) || isLowerAscii(c) || (c >= '0' && c <= '9') || c == kCapitalCCedilla ||
+           c == kCapitalNTilde || c == kSmallCCedilla || c == kSmallNTilde;
 }
 
 bool IsAccentedVowel(unsigned char c) {
@@ -153,13 +148,9 @@ std::string FoldAccents(const std::string& s) {
     return out;
 }
 
-std::string CleanWord(const std::string& s) {
-    return clean(s, false);
-}
+std::string CleanWord(const std::string& s) { return clean(s, false); }
 
-std::string CleanWordKeepAccents(const std::string& s) {
-    return clean(s, true);
-}
+std::string CleanWordKeepAccents(const std::string& s) { return clean(s, true); }
 
 unsigned char CombineDeadKey(unsigned char accent, unsigned char vowel) {
     int a = 0;

@@ -17,9 +17,10 @@ const std::string kRule = "-------------------------------------\n";
 
 // How a key prints itself, written out independently of the model.
 std::string keyText(int x1, int y1, int x2, int y2, int size, char code) {
-    return "Punto1\nX: " + std::to_string(x1) + ", Y: " + std::to_string(y1) + "\nPunto2\nX: " +
-           std::to_string(x2) + ", Y: " + std::to_string(y2) + "\n" + kRule + "Tama\xF1o: " +
-           std::to_string(size) + "\nVirtual Key:" + std::string(1, code) + "\n" + kRule;
+    return "Punto1\nX: " + std::to_string(x1) + ", Y: " + std::to_string(y1) +
+           "\nPunto2\nX: " + std::to_string(x2) + ", Y: " + std::to_string(y2) + "\n" + kRule +
+           "Tama\xF1o: " + std::to_string(size) + "\nVirtual Key:" + std::string(1, code) + "\n" +
+           kRule;
 }
 
 TEST(Dumps, PointPrintsBothCoordinates) {
@@ -28,13 +29,10 @@ TEST(Dumps, PointPrintsBothCoordinates) {
 
 TEST(Dumps, KeyPrintsCornersSizeAndRawCode) {
     const KeyboardLayout layout(startupTables());
-    EXPECT_EQ(captured([&] { layout.line(3).keyAt(1).dump(); }),
-              keyText(67, 129, 94, 156, 1, 'q'));
-    EXPECT_EQ(captured([&] { layout.line(0).keyAt(0).dump(); }),
-              keyText(3, 33, 63, 61, 2, '\x1B'));
+    EXPECT_EQ(captured([&] { layout.line(3).keyAt(1).dump(); }), keyText(67, 129, 94, 156, 1, 'q'));
+    EXPECT_EQ(captured([&] { layout.line(0).keyAt(0).dump(); }), keyText(3, 33, 63, 61, 2, '\x1B'));
     // A dead cell prints its zero code byte as it is.
-    EXPECT_EQ(captured([&] { layout.line(0).keyAt(1).dump(); }),
-              keyText(67, 33, 94, 61, 0, '\0'));
+    EXPECT_EQ(captured([&] { layout.line(0).keyAt(1).dump(); }), keyText(67, 33, 94, 61, 0, '\0'));
 }
 
 TEST(Dumps, LayoutPrintsEveryRowUnderLineaZero) {

@@ -29,6 +29,7 @@ struct HoverCase {
 };
 
 TEST_F(HitTest, HoverNeedsAPointStrictlyInsideAKey) {
+    // clang-format off
     const HoverCase cases[] = {
         {0.0f, 3, 40, kUnchanged},   // left outline of Esc
         {0.0f, 4, 40, {0, 1}},       // inside Esc: its last column
@@ -55,6 +56,7 @@ TEST_F(HitTest, HoverNeedsAPointStrictlyInsideAKey) {
         {0.855f, 50, 114, kUnchanged},
         {0.855f, 400, 450, {6, 9}},  // space bar, 241 to 590 by 415 to 467
     };
+    // clang-format on
     for (const HoverCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "(" << c.x << ", " << c.y << ") at +" << c.increment);
         layout.setScale(c.increment);
@@ -74,6 +76,7 @@ struct ClickCase {
 };
 
 TEST_F(HitTest, ClickFindsTheCellWithTwoPixelsOfTolerance) {
+    // clang-format off
     const ClickCase cases[] = {
         {0.0f, 33, 70, 1, 0},      // near both back-tab and Tab: the left key
         {0.0f, 10, 63, 0, 0},      // 61 + 2: still row 0
@@ -96,6 +99,7 @@ TEST_F(HitTest, ClickFindsTheCellWithTwoPixelsOfTolerance) {
         {0.855f, 119, 250, 3, -1},
         {0.855f, 123, 250, 3, 2},  // 67 * 1.855 - 2 = 122.3
     };
+    // clang-format on
     for (const ClickCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "(" << c.x << ", " << c.y << ") at +" << c.increment);
         layout.setScale(c.increment);

@@ -1,7 +1,8 @@
+#include "model/key_label.h"
+
 #include <gtest/gtest.h>
 
 #include "model/KeyboardLayout.h"
-#include "model/key_label.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ TEST(KeyLabel, NamesKeysByKindAndPage) {
         bool symbolsPage;
         const char* label;
     };
+    // clang-format off
     const Case cases[] = {
         {&qwerty, 0, 0, false, false, "Esc"},     {&qwerty, 0, 9, false, false, "|<"},
         {&qwerty, 0, 10, false, false, ">|"},     {&qwerty, 2, 11, false, false, "ENTER"},
@@ -30,6 +32,7 @@ TEST(KeyLabel, NamesKeysByKindAndPage) {
         {&symbols, 5, 0, false, true, "Copy"},    {&symbols, 6, 0, false, true, "Paste"},
         {&symbols, 6, 2, false, true, "Cut"},     {&symbols, 1, 9, false, true, "\x80"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const Key key = c.layout->line(c.row).keyAtColumn(c.column);
         EXPECT_EQ(keyLabel(key, c.upperCase, c.symbolsPage), c.label)
@@ -38,8 +41,8 @@ TEST(KeyLabel, NamesKeysByKindAndPage) {
 }
 
 TEST(KeyLabel, EveryBuiltInKeyHasALabel) {
-    for (const LayoutTables* tables : {&startupTables(), &qwertyTables(), &optimizedTables(),
-                                       &symbolsTables()}) {
+    for (const LayoutTables* tables :
+         {&startupTables(), &qwertyTables(), &optimizedTables(), &symbolsTables()}) {
         const KeyboardLayout layout(*tables);
         for (int r = 0; r < layout.lineCount(); ++r) {
             for (int i = 0; i < layout.line(r).keyCount(); ++i) {

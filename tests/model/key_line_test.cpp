@@ -7,9 +7,7 @@
 namespace {
 
 // QWERTY row 3: Caps Lock (size 2), q w e r t y u i o p .
-KeyLine capsRow() {
-    return KeyboardLayout(qwertyTables()).line(3);
-}
+KeyLine capsRow() { return KeyboardLayout(qwertyTables()).line(3); }
 
 TEST(KeyAtColumn, FindsTheKeyCoveringEachColumn) {
     const KeyLine row = capsRow();
@@ -17,8 +15,8 @@ TEST(KeyAtColumn, FindsTheKeyCoveringEachColumn) {
         int column;
         int code;
     };
-    for (const Case& c : {Case{-1, 20}, Case{0, 20}, Case{1, 20}, Case{2, 'q'}, Case{3, 'w'},
-                          Case{12, '.'}}) {
+    for (const Case& c :
+         {Case{-1, 20}, Case{0, 20}, Case{1, 20}, Case{2, 'q'}, Case{3, 'w'}, Case{12, '.'}}) {
         EXPECT_EQ(row.keyAtColumn(c.column).getVirtualKey(), c.code) << "column " << c.column;
     }
     EXPECT_THROW(row.keyAtColumn(13), keyNotExistInLine);
@@ -36,9 +34,7 @@ TEST(KeyAtColumn, DeadCellTakesOneColumnAndKeepsSizeZero) {
     EXPECT_EQ(row.keyAtColumn(12).getVirtualKey(), 5);
 }
 
-TEST(KeyAtColumn, EmptyRowHasNoKey) {
-    EXPECT_THROW(KeyLine().keyAtColumn(0), keyNotExistInLine);
-}
+TEST(KeyAtColumn, EmptyRowHasNoKey) { EXPECT_THROW(KeyLine().keyAtColumn(0), keyNotExistInLine); }
 
 TEST(KeyAt, RefusesIndicesOutsideTheRow) {
     const KeyLine row = capsRow();
@@ -57,6 +53,7 @@ TEST(ColumnAtX, TwoPixelToleranceLeftKeyWins) {
         int x;
         int column;
     };
+    // clang-format off
     const Case cases[] = {
         {1.0f, 0, -1},     {1.0f, 1, 0},       // Caps Lock starts at 3
         {1.0f, 65, 0},                          // 63 + 2 and 67 - 2 meet
@@ -65,6 +62,7 @@ TEST(ColumnAtX, TwoPixelToleranceLeftKeyWins) {
         {1.855f, 118, 0},  {1.855f, 119, -1},  // 63 * 1.855 + 2 = 118.9
         {1.855f, 122, -1}, {1.855f, 123, 2},   // 67 * 1.855 - 2 = 122.3
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(row.columnAtX(static_cast<std::int16_t>(c.x), c.scale), c.column)
             << "x " << c.x << " at scale " << c.scale;

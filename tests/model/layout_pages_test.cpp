@@ -17,17 +17,15 @@ std::string signature(const KeyboardLayout& layout) {
         const KeyLine& row = layout.line(r);
         for (int i = 0; i < row.keyCount(); ++i) {
             const Key key = row.keyAt(i);
-            out += std::to_string(key.getVirtualKey()) + "/" + std::to_string(key.getSize()) +
-                   "/" + std::to_string(key.isCommand()) + std::to_string(key.isDirect()) + " ";
+            out += std::to_string(key.getVirtualKey()) + "/" + std::to_string(key.getSize()) + "/" +
+                   std::to_string(key.isCommand()) + std::to_string(key.isDirect()) + " ";
         }
         out += "| ";
     }
     return out;
 }
 
-std::string signature(TableSet set) {
-    return signature(KeyboardLayout(tablesOf(set)));
-}
+std::string signature(TableSet set) { return signature(KeyboardLayout(tablesOf(set))); }
 
 TEST(KeyboardLayoutCreation, StartsOnTheStartupTableWithClearFlags) {
     KeyboardLayout layout(startupTables());
@@ -65,6 +63,7 @@ TEST(LoadPage, ChoosesTheTableSetFromTheFlags) {
         int letterLayout;
         TableSet expected;
     };
+    // clang-format off
     const Case cases[] = {
         {0, 0, 0, 2, TableSet::Qwerty},    {0, 0, 0, 1, TableSet::Optimized},
         {0, 1, 0, 2, TableSet::Qwerty},    {0, 1, 1, 1, TableSet::Optimized},
@@ -73,10 +72,11 @@ TEST(LoadPage, ChoosesTheTableSetFromTheFlags) {
         {1, 1, 0, 1, TableSet::Optimized}, {0, 0, 0, 0, TableSet::Qwerty},
         {0, 0, 0, 3, TableSet::Qwerty},
     };
+    // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "symbols " << int(c.symbolsPage) << " caps "
-                                        << int(c.capsLock) << " shift " << int(c.shiftLatched)
-                                        << " layout " << c.letterLayout);
+        SCOPED_TRACE(testing::Message()
+                     << "symbols " << int(c.symbolsPage) << " caps " << int(c.capsLock) << " shift "
+                     << int(c.shiftLatched) << " layout " << c.letterLayout);
         KeyboardLayout layout(startupTables());
         layout.setSymbolsPage(c.symbolsPage);
         layout.setCapsLock(c.capsLock);

@@ -78,6 +78,7 @@ TEST(TableSets, SampleKeysMatchTheKeyboard) {
         int size;
         int x1, y1, x2, y2;
     };
+    // clang-format off
     const Case cases[] = {
         {TableSet::Qwerty, 0, 1, 27, 'd', 2, 3, 33, 63, 61},        // Esc
         {TableSet::Qwerty, 0, 2, 21, 'c', 1, 67, 33, 94, 61},       // arrangement key
@@ -116,6 +117,7 @@ TEST(TableSets, SampleKeysMatchTheKeyboard) {
         {TableSet::Symbols, 5, 9, 48, 'n', 1, 290, 193, 318, 220},  // 0
         {TableSet::Symbols, 6, 3, 33, 'c', 2, 67, 224, 126, 252},   // Cut
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.set << " row " << c.row << " column " << c.column);
         const Key key = KeyboardLayout(tablesOf(c.set)).line(c.row).keyAtColumn(c.column);

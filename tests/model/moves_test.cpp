@@ -9,10 +9,14 @@ enum class Move { Up, Down, Left, Right };
 
 Key apply(KeyboardLayout& layout, Move move) {
     switch (move) {
-        case Move::Up: return layout.moveUp();
-        case Move::Down: return layout.moveDown();
-        case Move::Left: return layout.moveLeft();
-        case Move::Right: return layout.moveRight();
+        case Move::Up:
+            return layout.moveUp();
+        case Move::Down:
+            return layout.moveDown();
+        case Move::Left:
+            return layout.moveLeft();
+        case Move::Right:
+            return layout.moveRight();
     }
     return Key();
 }
@@ -57,6 +61,7 @@ TEST_P(Moves, LandOnTheNextKeyOrReportTheEdge) {
     EXPECT_EQ(layout.getCurrentColumn(), c.endColumn);
 }
 
+// clang-format off
 const MoveCase kMoves[] = {
     {"UpFromRowZero", TableSet::Qwerty, 0, 4, Move::Up, true, 144, 47, 0, 4},
     {"UpFromDelMeetsDeadCellThenEdge", TableSet::Qwerty, 1, 11, Move::Up, true, 367, 47, 0, 11},
@@ -79,6 +84,7 @@ const MoveCase kMoves[] = {
     {"RightIntoTrailingDeadCell", TableSet::Symbols, 4, 11, Move::Right, true, 399, 174, 4, 12},
     {"DownInOptimizedLetters", TableSet::Optimized, 3, 7, Move::Down, false, 'o', 7, 4, 7},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Navigation, Moves, testing::ValuesIn(kMoves),
                          [](const testing::TestParamInfo<MoveCase>& info) {

@@ -13,9 +13,7 @@ const std::string kAccentedCapitals =
 const std::string kAccentedSmall =
     "\xE0\xE1\xE2\xE4\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF\xF2\xF3\xF4\xF6\xF9\xFA\xFB\xFC";
 
-unsigned char byte(char c) {
-    return static_cast<unsigned char>(c);
-}
+unsigned char byte(char c) { return static_cast<unsigned char>(c); }
 
 TEST(CharAt, OutsideTheStringReadsZero) {
     const std::string s = "a\xF1";
@@ -44,8 +42,8 @@ TEST(CharacterClasses, WordCharactersAndAccentedVowelsNeverOverlap) {
         EXPECT_TRUE(IsWordChar(c)) << int(c);
     }
     // Ã Å Æ Õ Ø Ý and their lower-case forms are in neither class.
-    for (unsigned char c : {0xC3, 0xC5, 0xC6, 0xD5, 0xD8, 0xDD, 0xE3, 0xE5, 0xE6, 0xF5, 0xF8,
-                            0xFD}) {
+    for (unsigned char c :
+         {0xC3, 0xC5, 0xC6, 0xD5, 0xD8, 0xDD, 0xE3, 0xE5, 0xE6, 0xF5, 0xF8, 0xFD}) {
         EXPECT_FALSE(IsWordChar(c) || IsAccentedVowel(c)) << int(c);
     }
 }
@@ -56,6 +54,7 @@ TEST(ConvertCase, ChangesOnlyAsciiLettersCedillaTildeAndAccentedVowels) {
         unsigned char in;
         unsigned char out;
     };
+    // clang-format off
     const Case cases[] = {
         {1, 0xF1, 0xD1}, {2, 0xD1, 0xF1},  // ñ Ñ
         {1, 0xFF, 0xFF}, {2, 0xC3, 0xC3},  // ÿ and Ã stay
@@ -66,6 +65,7 @@ TEST(ConvertCase, ChangesOnlyAsciiLettersCedillaTildeAndAccentedVowels) {
         {1, 0xE3, 0xE3}, {1, 0xFD, 0xFD},  // ã ý
         {2, 0xD7, 0xD7}, {1, 0xF7, 0xF7},  // × ÷
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(ConvertCase(c.direction, c.in), c.out)
             << "direction " << c.direction << " byte " << int(c.in);
@@ -91,7 +91,11 @@ TEST(LowerAccentedCapitals, RaisesOnlyTheRangeFromAUmlautToUUmlaut) {
 }
 
 TEST(FoldAccents, ReplacesAccentedVowelsByTheirBaseVowel) {
-    EXPECT_EQ(FoldAccents("Ping\xFCino a\xF1""ejo"), "Ping" "uino a\xF1""ejo");
+    EXPECT_EQ(FoldAccents("Ping\xFCino a\xF1"
+                          "ejo"),
+              "Ping"
+              "uino a\xF1"
+              "ejo");
     EXPECT_EQ(FoldAccents(kAccentedCapitals), "AAAAEEEEIIIIOOOOUUUU");
     EXPECT_EQ(FoldAccents(kAccentedSmall), "aaaaeeeeiiiioooouuuu");
     EXPECT_EQ(FoldAccents("\xD1\xC7\xF1\xE7\xC3\xE3"), "\xD1\xC7\xF1\xE7\xC3\xE3");
@@ -104,6 +108,7 @@ struct CleanCase {
 };
 
 TEST(CleanWord, KeepsLettersAndPunctuationInsideTheWord) {
+    // clang-format off
     const CleanCase cases[] = {
         {"\xA1Hola!", "hola", "hola"},
         {"e-mail", "email", "email"},
@@ -133,6 +138,7 @@ TEST(CleanWord, KeepsLettersAndPunctuationInsideTheWord) {
         {"\xD1" "AND\xDA", "\xD1" "and", "\xD1" "and\xDA"},
         {"A1\xC7", "a1\xC7", "a1\xC7"},
     };
+    // clang-format on
     for (const CleanCase& c : cases) {
         EXPECT_EQ(CleanWord(c.in), c.plain) << "'" << c.in << "'";
         EXPECT_EQ(CleanWordKeepAccents(c.in), c.keepAccents) << "'" << c.in << "'";
