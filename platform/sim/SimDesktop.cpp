@@ -1,0 +1,23 @@
+#include "platform/sim/SimDesktop.h"
+
+#include "model/caps_lock.h"
+
+namespace sim {
+
+SimDesktop::SimDesktop(const SimOptions& options)
+    : simFiles(options.home, options.homeWindows, options.drivesRoot),
+      simSettings(options.settingsFile),
+      simWindows(options.screenWidth, options.screenHeight),
+      simKeystrokes(simWindows),
+      simPointer(simWindows),
+      simDialogs(simFiles),
+      simGraphics(simWindows, options.picturesFolder),
+      simFramework(simWindows, simPointer),
+      interfaces{simKeystrokes, simSettings, simWindows,  simPointer,
+                 simDialogs,    simFiles,    simGraphics, simFramework} {
+    setCapsLockSource([this] { return simKeystrokes.capsLockToggled(); });
+}
+
+SimDesktop::~SimDesktop() { setCapsLockSource({}); }
+
+}  // namespace sim

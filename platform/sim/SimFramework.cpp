@@ -1,0 +1,187 @@
+#include "platform/sim/SimFramework.h"
+
+#include <stdexcept>
+
+#include "platform/sim/SimPointer.h"
+#include "platform/sim/SimWindows.h"
+
+namespace sim {
+
+using platform::Rect;
+using platform::WindowId;
+
+namespace {
+
+// The point of a button message: x in the low, y in the high 16 bits.
+std::int32_t packPoint(int x, int y) {
+    const std::uint32_t packed =
+        (static_cast<std::uint32_t>(y) & 0xFFFF) << 16 | (static_cast<std::uint32_t>(x) & 0xFFFF);
+    return static_cast<std::int32_t>(packed);
+}
+
+}  // namespace
+
+SimFramework::SimFramework(SimWindows& windows, SimPointer& pointer)
+    : windows(windows), pointer(pointer) {
+    windows.setRepaintHook([this] { systemInvalidate(); });
+}
+
+int SimFramework::runModal(platform::DialogHandlers& dialog) {
+    start(dialog);
+    // The window goes away however the run ends, a thrown exit included.
+    struct Closer {
+        SimFramework& framework;
+        ~Closer() {
+            framework.handlers = nullptr;
+            framework.windows.destroyWindow(framework.windows.keyboardWindow());
+        }
+    } closer{*this};
+    if (running() && modalDriver) modalDriver();
+    // A window whose creation was refused is already gone: DialogBox fails.
+    return endedFlag && keyboardWindow() != 0 ? kModalCancel : kModalNotEnded;
+}
+
+void SimFramework::start(platform::DialogHandlers& dialog) {
+    if (handlers != nullptr) throw std::logic_error("the keyboard window is already up");
+    handlers = &dialog;
+    endedFlag = false;
+    invalid = false;
+    const WindowId window = windows.createKeyboardWindow();
+    if (dialog.OnCreate() == -1) {
+        // Creation refused: the dialog never comes up.
+        windows.destroyWindow(window);
+        endedFlag = true;
+        return;
+    }
+    dialog.OnInitDialog();
+    if (endedFlag) return;
+    // The dialog manager shows the window once it is initialised; the window
+    // is a tool window that is never activated.
+    windows.setVisible(window, true);
+    paintIfNeeded();
+}
+
+WindowId SimFramework::keyboardWindow() {
+    return windows.isWindow(windows.keyboardWindow()) ? windows.keyboardWindow() : 0;
+}
+
+void SimFramework::invalidate(const Rect* clientRect) {
+    Invalidation asked;
+    asked.whole = clientRect == nullptr;
+    if (clientRect) asked.rect = *clientRect;
+    invalidationLog.push_back(asked);
+    // An empty rectangle invalidates nothing.
+    if (!clientRect || (clientRect->width() > 0 && clientRect->height() > 0)) invalid = true;
+}
+
+void SimFramework::systemInvalidate() {
+    Invalidation asked;
+    asked.bySystem = true;
+    invalidationLog.push_back(asked);
+    invalid = true;
+}
+
+bool SimFramework::isMinimized() {
+    const SimWindow* window = windows.window(windows.keyboardWindow());
+    return window && window->minimised;
+}
+
+Rect SimFramework::clientRect() {
+    const Rect rect = windows.windowRect(keyboardWindow());
+    return Rect{0, 0, rect.width(), rect.height()};
+}
+
+void SimFramework::endDialog() { endedFlag = true; }
+
+void SimFramework::exitProcess(int code) {
+    endedFlag = true;
+    throw SimProcessExit{code};
+}
+
+template <typename Handler>
+void SimFramework::post(Handler handler) {
+    if (!running()) return;
+    handlers->PreTranslateMessage();
+    if (!running()) return;
+    handler();
+    paintIfNeeded();
+}
+
+void SimFramework::pointerTo(int clientX, int clientY) {
+    const Rect rect = windows.windowRect(keyboardWindow());
+    pointer.moveTo(platform::Point{rect.left + clientX, rect.top + clientY});
+}
+
+void SimFramework::mouseMove(int clientX, int clientY) {
+    if (!running()) return;
+    pointerTo(clientX, clientY);
+    post([this] { handlers->OnMouseMove(); });
+}
+
+void SimFramework::leftClick(int clientX, int clientY) { click(clientX, clientY, true); }
+
+void SimFramework::rightClick(int clientX, int clientY) { click(clientX, clientY, false); }
+
+void SimFramework::click(int clientX, int clientY, bool left) {
+    if (!running()) return;
+    pointerTo(clientX, clientY);
+    // A click on a window that is not the active one first asks it whether
+    // to activate; the question is sent, so it is not pre-translated.
+    const WindowId keyboard = keyboardWindow();
+    if (windows.foregroundWindow() != keyboard) {
+        const int reply = handlers->OnMouseActivate();
+        if (reply == kMouseActivate || reply == kMouseActivateAndEat) {
+            ++activations;
+            windows.setForeground(keyboard);
+        }
+        if (reply == kMouseActivateAndEat || reply == kMouseNoActivateAndEat) {
+            paintIfNeeded();
+            return;
+        }
+    }
+    const std::int32_t point = packPoint(clientX, clientY);
+    post([this, left, point] {
+        if (left) {
+            handlers->OnLButtonUp(0, point);
+        } else {
+            handlers->OnRButtonUp(0, point);
+        }
+    });
+}
+
+std::intptr_t SimFramework::sendPrivate(int n, std::uintptr_t wParam) {
+    if (!running()) return 0;
+    const std::intptr_t reply = handlers->OnPrivateMessage(n, wParam);
+    paintIfNeeded();
+    return reply;
+}
+
+void SimFramework::postPrivate(int n, std::uintptr_t wParam) {
+    post([this, n, wParam] { handlers->OnPrivateMessage(n, wParam); });
+}
+
+void SimFramework::command(int id) {
+    post([this, id] { handlers->OnCommand(id); });
+}
+
+void SimFramework::close() {
+    post([this] {
+        handlers->OnClose();
+        if (running()) endDialog();
+    });
+}
+
+bool SimFramework::paintIfNeeded() {
+    if (!running() || !invalid) return false;
+    const SimWindow* window = windows.window(keyboardWindow());
+    if (!window || !window->visible || window->minimised) return false;
+    handlers->PreTranslateMessage();
+    if (!running()) return false;
+    // Validated before the handler, so that what it invalidates stays pending.
+    invalid = false;
+    ++paints;
+    handlers->OnPaint();
+    return true;
+}
+
+}  // namespace sim

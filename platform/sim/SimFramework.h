@@ -1,0 +1,108 @@
+// The application framework of the simulated desktop: the keyboard window's
+// life, invalidation, and the delivery of its messages to the handlers, in the
+// order a Win32 message loop would.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace sim {
+
+class SimPointer;
+class SimWindows;
+
+// Thrown by exitProcess, so that a test sees the exit code.
+struct SimProcessExit {
+    int code = 0;
+};
+
+struct Invalidation {
+    bool whole = true;
+    platform::Rect rect;    // client coordinates, when not whole
+    bool bySystem = false;  // asked for by a window change, not by the keyboard
+};
+
+// WM_MOUSEACTIVATE replies.
+constexpr int kMouseActivate = 1;
+constexpr int kMouseActivateAndEat = 2;
+constexpr int kMouseNoActivate = 3;
+constexpr int kMouseNoActivateAndEat = 4;
+
+// The result of runModal when the loop ended by endDialog (IDCANCEL), and
+// when the driver returned with the dialog still up or creation failed.
+constexpr int kModalCancel = 2;
+constexpr int kModalNotEnded = -1;
+
+class SimFramework : public platform::Framework {
+public:
+    SimFramework(SimWindows& windows, SimPointer& pointer);
+
+    // Creates the window, runs the driver, then destroys the window.
+    int runModal(platform::DialogHandlers& dialog) override;
+    platform::WindowId keyboardWindow() override;
+    void invalidate(const platform::Rect* clientRect) override;
+    bool isMinimized() override;
+    platform::Rect clientRect() override;
+    void setIcon() override { iconSet = true; }
+    void endDialog() override;
+    [[noreturn]] void exitProcess(int code) override;
+
+    // What runModal does while the dialog is up.
+    void setModalDriver(std::function<void()> driver) { modalDriver = std::move(driver); }
+    // Creation and initialisation without a modal loop; messages are then
+    // delivered by the calls below until endDialog.
+    void start(platform::DialogHandlers& dialog);
+    // Whether messages reach the handlers: started, and not ended.
+    bool running() const { return handlers != nullptr && !endedFlag; }
+    bool ended() const { return endedFlag; }
+
+    // The messages. Points are in client coordinates; the pointer moves there
+    // first. Each posted message goes through PreTranslateMessage before its
+    // handler; a pending repaint is painted after each message.
+    void mouseMove(int clientX, int clientY);
+    void leftClick(int clientX, int clientY);
+    void rightClick(int clientX, int clientY);
+    // Sent from another thread: straight to the handler, no pre-translation.
+    // 0 when the window is not running.
+    std::intptr_t sendPrivate(int n, std::uintptr_t wParam);
+    // Posted: pre-translated; the reply is lost.
+    void postPrivate(int n, std::uintptr_t wParam);
+    void command(int id);
+    // WM_CLOSE; the default processing then ends the dialog.
+    void close();
+    // WM_PAINT when something is invalid and the window is shown and not minimised.
+    bool paintIfNeeded();
+
+    // For tests.
+    bool needsPaint() const { return invalid; }
+    const std::vector<Invalidation>& invalidations() const { return invalidationLog; }
+    void clearInvalidations() { invalidationLog.clear(); }
+    bool iconWasSet() const { return iconSet; }
+    int paintCount() const { return paints; }
+    // How often a click made the keyboard window the active one.
+    int keyboardActivations() const { return activations; }
+
+private:
+    void click(int clientX, int clientY, bool left);
+    void pointerTo(int clientX, int clientY);
+    void systemInvalidate();
+    // Pre-translation, the handler, then the repaint it asked for.
+    template <typename Handler>
+    void post(Handler handler);
+
+    SimWindows& windows;
+    SimPointer& pointer;
+    std::function<void()> modalDriver;
+    platform::DialogHandlers* handlers = nullptr;
+    bool endedFlag = false;
+    bool invalid = false;
+    bool iconSet = false;
+    int paints = 0;
+    int activations = 0;
+    std::vector<Invalidation> invalidationLog;
+};
+
+}  // namespace sim

@@ -1,0 +1,45 @@
+#include "platform/sim/SimKeystrokes.h"
+
+#include "platform/sim/KeystrokeSink.h"
+#include "platform/sim/SimWindows.h"
+#include "platform/sim/SpanishLayout.h"
+
+namespace sim {
+
+namespace {
+constexpr std::uint8_t kVkCapital = 0x14;
+}
+
+bool operator==(const KeystrokeRecord& a, const KeystrokeRecord& b) {
+    return a.isCharacter == b.isCharacter && a.vk == b.vk && a.scan == b.scan &&
+           a.flags == b.flags && a.ch == b.ch;
+}
+
+void SimKeystrokes::keybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags) {
+    KeystrokeRecord record;
+    record.vk = vk;
+    record.scan = scan;
+    record.flags = flags;
+    records.push_back(record);
+    // The toggle flips on the press, as on a physical keyboard.
+    if (vk == kVkCapital && (flags & platform::kKeyUp) == 0) {
+        capsLock = !capsLock;
+    }
+    if (KeystrokeSink* sink = windows.sinkOf(windows.foregroundWindow())) {
+        sink->onKeystroke(vk, scan, flags);
+    }
+}
+
+void SimKeystrokes::typeCharacter(std::uint8_t ch) {
+    KeystrokeRecord record;
+    record.isCharacter = true;
+    record.ch = ch;
+    records.push_back(record);
+    if (KeystrokeSink* sink = windows.sinkOf(windows.foregroundWindow())) {
+        sink->onCharacter(ch);
+    }
+}
+
+std::int16_t SimKeystrokes::vkKeyScan(std::uint8_t ch) { return spanishVkKeyScan(ch); }
+
+}  // namespace sim
