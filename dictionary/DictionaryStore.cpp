@@ -74,8 +74,7 @@ void DictionaryStore::LoadSentenceStartersAtStartup(SuggestionSlots& suggestions
 }
 
 void DictionaryStore::LoadFrequentWords(SuggestionSlots& suggestions) {
-    FillSlots(statements::CountFrequentWords(), statements::FrequentWords(), suggestions,
-              nullptr);
+    FillSlots(statements::CountFrequentWords(), statements::FrequentWords(), suggestions, nullptr);
 }
 
 bool DictionaryStore::FillSlots(const std::string& countSql, const std::string& rowsSql,

@@ -14,8 +14,7 @@ constexpr unsigned char kEscape = 0x01;
 long long encodedCapacity(int n) { return 3 + (257LL * n) / 254; }
 
 unsigned char* allocateBlock(long long size) {
-    void* block = size > 0 && size <= 0x7FFFFFFF ? std::malloc(static_cast<size_t>(size))
-                                                 : nullptr;
+    void* block = size > 0 && size <= 0x7FFFFFFF ? std::malloc(static_cast<size_t>(size)) : nullptr;
     if (!block) throw SqliteException(SqliteException::kLayerError, "Cannot allocate memory");
     return static_cast<unsigned char*>(block);
 }
@@ -73,10 +72,17 @@ int decodeBinary(const unsigned char* in, unsigned char* out) {
         if (value == kEscape) {
             ++c;
             switch (*c) {
-                case 1: value = 0; break;
-                case 2: value = 1; break;
-                case 3: value = kApostrophe; break;
-                default: return -1;
+                case 1:
+                    value = 0;
+                    break;
+                case 2:
+                    value = 1;
+                    break;
+                case 3:
+                    value = kApostrophe;
+                    break;
+                default:
+                    return -1;
             }
         }
         out[length++] = static_cast<unsigned char>((value + offset) % 256);

@@ -31,36 +31,43 @@ SqliteException& SqliteException::operator=(const SqliteException& other) {
 SqliteException::~SqliteException() { sqlite3_free(message_); }
 
 const char* SqliteException::codeName(int code) {
-    switch (code) {
-        case SQLITE_OK: return "SQLITE_OK";
-        case SQLITE_ERROR: return "SQLITE_ERROR";
-        case SQLITE_INTERNAL: return "SQLITE_INTERNAL";
-        case SQLITE_PERM: return "SQLITE_PERM";
-        case SQLITE_ABORT: return "SQLITE_ABORT";
-        case SQLITE_BUSY: return "SQLITE_BUSY";
-        case SQLITE_LOCKED: return "SQLITE_LOCKED";
-        case SQLITE_NOMEM: return "SQLITE_NOMEM";
-        case SQLITE_READONLY: return "SQLITE_READONLY";
-        case SQLITE_INTERRUPT: return "SQLITE_INTERRUPT";
-        case SQLITE_IOERR: return "SQLITE_IOERR";
-        case SQLITE_CORRUPT: return "SQLITE_CORRUPT";
-        case SQLITE_NOTFOUND: return "SQLITE_NOTFOUND";
-        case SQLITE_FULL: return "SQLITE_FULL";
-        case SQLITE_CANTOPEN: return "SQLITE_CANTOPEN";
-        case SQLITE_PROTOCOL: return "SQLITE_PROTOCOL";
-        case SQLITE_EMPTY: return "SQLITE_EMPTY";
-        case SQLITE_SCHEMA: return "SQLITE_SCHEMA";
-        case SQLITE_TOOBIG: return "SQLITE_TOOBIG";
-        case SQLITE_CONSTRAINT: return "SQLITE_CONSTRAINT";
-        case SQLITE_MISMATCH: return "SQLITE_MISMATCH";
-        case SQLITE_MISUSE: return "SQLITE_MISUSE";
-        case SQLITE_NOLFS: return "SQLITE_NOLFS";
-        case SQLITE_AUTH: return "SQLITE_AUTH";
-        case SQLITE_FORMAT: return "SQLITE_FORMAT";
-        case SQLITE_RANGE: return "SQLITE_RANGE";
-        case SQLITE_ROW: return "SQLITE_ROW";
-        case SQLITE_DONE: return "SQLITE_DONE";
-        case kLayerError: return "SQLITE_LAYER_ERROR";
-        default: return "UNKNOWN_ERROR";
+    struct Name {
+        int code;
+        const char* name;
+    };
+    static const Name kNames[] = {
+        {SQLITE_OK, "SQLITE_OK"},
+        {SQLITE_ERROR, "SQLITE_ERROR"},
+        {SQLITE_INTERNAL, "SQLITE_INTERNAL"},
+        {SQLITE_PERM, "SQLITE_PERM"},
+        {SQLITE_ABORT, "SQLITE_ABORT"},
+        {SQLITE_BUSY, "SQLITE_BUSY"},
+        {SQLITE_LOCKED, "SQLITE_LOCKED"},
+        {SQLITE_NOMEM, "SQLITE_NOMEM"},
+        {SQLITE_READONLY, "SQLITE_READONLY"},
+        {SQLITE_INTERRUPT, "SQLITE_INTERRUPT"},
+        {SQLITE_IOERR, "SQLITE_IOERR"},
+        {SQLITE_CORRUPT, "SQLITE_CORRUPT"},
+        {SQLITE_NOTFOUND, "SQLITE_NOTFOUND"},
+        {SQLITE_FULL, "SQLITE_FULL"},
+        {SQLITE_CANTOPEN, "SQLITE_CANTOPEN"},
+        {SQLITE_PROTOCOL, "SQLITE_PROTOCOL"},
+        {SQLITE_EMPTY, "SQLITE_EMPTY"},
+        {SQLITE_SCHEMA, "SQLITE_SCHEMA"},
+        {SQLITE_TOOBIG, "SQLITE_TOOBIG"},
+        {SQLITE_CONSTRAINT, "SQLITE_CONSTRAINT"},
+        {SQLITE_MISMATCH, "SQLITE_MISMATCH"},
+        {SQLITE_MISUSE, "SQLITE_MISUSE"},
+        {SQLITE_NOLFS, "SQLITE_NOLFS"},
+        {SQLITE_AUTH, "SQLITE_AUTH"},
+        {SQLITE_FORMAT, "SQLITE_FORMAT"},
+        {SQLITE_RANGE, "SQLITE_RANGE"},
+        {SQLITE_ROW, "SQLITE_ROW"},
+        {SQLITE_DONE, "SQLITE_DONE"},
+        {kLayerError, "SQLITE_LAYER_ERROR"},
+    };
+    for (const Name& entry : kNames) {
+        if (entry.code == code) return entry.name;
     }
+    return "UNKNOWN_ERROR";
 }
