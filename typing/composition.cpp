@@ -1,0 +1,4 @@
+#include "window/pelvokDlg.h"
+
+// Stub: to be written.
+void CPelvokDlg::UpdateComposition(std::uint8_t, bool, bool) {}

@@ -1,0 +1,14 @@
+// The application object: runs the keyboard window as a modal dialog.
+#pragma once
+
+#include "platform/platform.h"
+
+class CPelvokApp {
+public:
+    explicit CPelvokApp(platform::Platform& platform) : platform_(platform) {}
+    // Runs the whole life of the keyboard; false ends the application.
+    bool InitInstance();
+
+private:
+    platform::Platform& platform_;
+};

@@ -1,0 +1,119 @@
+// The keyboard window and the state of the running keyboard. Its operations
+// live in several files named after what they do: window/startup.cpp,
+// window/placement.cpp, window/painting.cpp, window/pointer.cpp,
+// window/dictionary_ops.cpp, typing/activation.cpp, typing/composition.cpp,
+// typing/prediction.cpp and dictionary/dictionary_files.cpp.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dictionary/DictionaryStore.h"
+#include "dictionary/SqliteDatabase.h"
+#include "model/Key.h"
+#include "model/KeyPoint.h"
+#include "model/KeyboardLayout.h"
+#include "platform/platform.h"
+
+class SqliteException;
+
+// Registry key of the settings, under HKEY_CURRENT_USER.
+inline constexpr const char* kSettingsKey = "SOFTWARE\\KeyBoardQuorvel";
+// Caption of every message box of the keyboard.
+inline constexpr const char* kMessageCaption = "zavidavuz";
+
+class CPelvokDlg : public platform::DialogHandlers {
+public:
+    using Slots = std::array<std::string, 6>;
+
+    explicit CPelvokDlg(platform::Platform& platform);
+    ~CPelvokDlg() override;
+    CPelvokDlg(const CPelvokDlg&) = delete;
+    CPelvokDlg& operator=(const CPelvokDlg&) = delete;
+
+    // Start-up before the window exists: the settings key and the model.
+    void OpenSettingsKey();
+    void SetUpModel();
+    // Runs the window modally until it ends.
+    int DoModal();
+
+    // Framework handlers.
+    int OnCreate() override;
+    bool OnInitDialog() override;
+    void OnPaint() override;
+    void PreTranslateMessage() override;
+    int OnMouseActivate() override;
+    void OnMouseMove() override;
+    void OnLButtonUp(std::uint32_t flags, std::int32_t point) override;
+    void OnRButtonUp(std::uint32_t flags, std::int32_t point) override;
+    std::intptr_t OnPrivateMessage(int n, std::uintptr_t wParam) override;
+    void OnCommand(int id) override;
+    void OnClose() override;
+
+    // Current key and highlight.
+    void selectCell(int column, int row);
+    Key moveCurrentUp();
+    Key moveCurrentDown();
+    Key moveCurrentRight();
+    Key moveCurrentLeft();
+
+    // Placement and sizes.
+    void placeWindow(int position);
+    void applySize(int step);
+    void nextSize();
+
+    // Painting.
+    void drawHighlight(std::uint8_t red, std::uint8_t green, std::uint8_t blue, double rings,
+                       double scale);
+
+    // Typing engine.
+    void ActivateCurrentKey();
+    void UpdateComposition(std::uint8_t code, bool shifted, bool control);
+    void UpdateSuggestions(std::uint8_t code, const std::string& line,
+                           const std::string& lineBeforeEnter);
+
+    // Dictionary.
+    void LearnWord(const std::string& folded, const std::string& word);
+    void LearnPair(const std::string& first, const std::string& nextFolded,
+                   const std::string& next);
+    void DeleteSuggestedWord();
+    void LoadSentenceStarters();
+    void LoadFrequentWords();
+    void ChooseDictionaryFile(int kind);
+    void ExportDictionary();
+
+    // Whether a dictionary is open; without one, prediction and learning
+    // are skipped.
+    bool dictionaryAvailable() const { return database.isOpen(); }
+
+    // State of the running keyboard.
+    std::unique_ptr<KeyboardLayout> layout;
+    KeyPoint highlight1;  // highlight rectangle, base size
+    KeyPoint highlight2;
+    int highlightState = 1;  // 1 hover, 2 pressed, 3 none
+    std::vector<std::unique_ptr<platform::Picture>> pictures;
+    int screenWidth = 0;
+    int screenHeight = 0;
+    int position = 1;
+    int zoom = 1;
+    SqliteDatabase database;
+    std::string dictionaryPath;
+    std::string dictionaryName;
+    platform::WindowId lastTarget = 0;
+    std::string textLine;
+    int cursorPos = 0;
+    Slots suggestions;
+    Slots sentenceStarters;
+    bool sentenceStart = true;
+    bool selectionActive = false;
+    bool spaceAbsorbed = false;
+
+    platform::Platform& platform() { return platform_; }
+
+private:
+    platform::Platform& platform_;
+    DictionaryStore store_;
+};
