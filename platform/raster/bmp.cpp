@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 namespace raster {
 
@@ -112,12 +111,19 @@ bool writeBmp(const Image& image, const std::string& path) {
 }
 
 std::optional<Image> readBmp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
+    const std::streamoff size = in.tellg();
+    if (size <= 0) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(static_cast<size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+        return std::nullopt;
+    }
     return decodeBmp(bytes.data(), bytes.size());
 }
 

@@ -1,0 +1,31 @@
+// pelvok-pictures OUTDIR: writes every keyboard picture as OUTDIR/<resource>.bmp.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include "platform/raster/bmp.h"
+#include "resources/pictures/keyboard_picture.h"
+#include "resources/pictures/picture_list.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: pelvok-pictures OUTDIR\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    try {
+        std::filesystem::create_directories(folder);
+        for (const pictures::PictureSpec& spec : pictures::allPictures()) {
+            const std::string path = folder + "/" + std::to_string(spec.resourceId) + ".bmp";
+            if (!raster::writeBmp(pictures::renderPicture(spec), path)) {
+                std::fprintf(stderr, "pelvok-pictures: cannot write %s\n", path.c_str());
+                return 1;
+            }
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "pelvok-pictures: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <ostream>
+#include <string>
+
+#include "model/KeyboardLayout.h"
+#include "platform/raster/bmp.h"
+#include "resources/pictures/keyboard_picture.h"
+#include "resources/pictures/picture_list.h"
+
+namespace pictures {
+// Test names and messages show the resource number.
+void PrintTo(const PictureSpec& spec, std::ostream* out) { *out << spec.resourceId; }
+}  // namespace pictures
+
+namespace {
+
+using pictures::Page;
+using pictures::PictureSpec;
+using raster::Color;
+using raster::Image;
+using raster::Rect;
+
+// Every picture, drawn once for the whole suite.
+const Image& picture(const PictureSpec& spec) {
+    static std::map<int, Image> drawn;
+    auto found = drawn.find(spec.resourceId);
+    if (found == drawn.end()) {
+        found = drawn.emplace(spec.resourceId, pictures::renderPicture(spec)).first;
+    }
+    return found->second;
+}
+
+float scaleOf(const PictureSpec& spec) { return pictures::pictureSize(spec.sizeStep).scale; }
+
+// Calls `visit` with every key of the picture's table (dead cells included).
+void forEachKey(const PictureSpec& spec, const std::function<void(const Key&, int row)>& visit) {
+    const KeyboardLayout layout(pictures::pageTables(spec));
+    for (int r = 0; r < layout.lineCount(); ++r) {
+        for (int i = 0; i < layout.line(r).keyCount(); ++i) {
+            visit(layout.line(r).keyAt(i), r);
+        }
+    }
+}
+
+// A point inside the key, clear of its outline, corners and label.
+Color keyColour(const Image& image, const Key& key, float scale) {
+    const Rect box = pictures::keyBox(key, scale);
+    return image.pixel(box.left + 3, box.top + box.height() / 2);
+}
+
+// The pixels darker than mid-grey inside the key, clear of its rounded outline.
+int inkInside(const Image& image, const Rect& box, float scale) {
+    const int inset = static_cast<int>(4 * scale) + 1;
+    int ink = 0;
+    for (int y = box.top + inset; y < box.bottom - inset; ++y) {
+        for (int x = box.left + inset; x < box.right - inset; ++x) {
+            const Color c = image.pixel(x, y);
+            ink += (c.red + c.green + c.blue) / 3 < 128;
+        }
+    }
+    return ink;
+}
+
+class EveryPicture : public testing::TestWithParam<PictureSpec> {};
+
+TEST_P(EveryPicture, FrameBackgroundAndTextStrip) {
+    const PictureSpec spec = GetParam();
+    const Image& image = picture(spec);
+    const pictures::PictureSize size = pictures::pictureSize(spec.sizeStep);
+    ASSERT_EQ(image.width(), size.width);
+    ASSERT_EQ(image.height(), size.height);
+    EXPECT_EQ(image.pixel(0, 0), pictures::kInk);
+    EXPECT_EQ(image.pixel(size.width - 1, size.height / 2), pictures::kInk);
+    EXPECT_EQ(image.pixel(size.width / 2, size.height - 1), pictures::kInk);
+    EXPECT_EQ(image.pixel(1, 1), pictures::kBackground);
+    EXPECT_EQ(image.pixel(size.width - 2, size.height - 2), pictures::kBackground);
+
+    const Rect strip = pictures::textStripInside(size.scale);
+    if (spec.sizeStep == 1) {
+        EXPECT_EQ(strip.left, 5);
+        EXPECT_EQ(strip.top, 6);
+        EXPECT_EQ(strip.right, 414);
+        EXPECT_EQ(strip.bottom, 27);
+    }
+    EXPECT_EQ(image.pixel(strip.left, strip.top), raster::kWhite);
+    EXPECT_EQ(image.pixel(strip.right - 1, strip.bottom - 1), raster::kWhite);
+    EXPECT_EQ(image.pixel(strip.left - 1, strip.top + 5), pictures::kInk);
+    EXPECT_EQ(image.pixel(strip.right, strip.top + 5), pictures::kInk);
+    EXPECT_EQ(image.pixel(strip.left + 20, strip.bottom), pictures::kInk);
+}
+
+TEST_P(EveryPicture, KeysHaveTheirColoursAndLabels) {
+    const PictureSpec spec = GetParam();
+    const Image& image = picture(spec);
+    const float s = scaleOf(spec);
+    const bool shiftLit = spec.page == Page::LowerShiftLit || spec.page == Page::UpperShiftLit;
+    int suggestions = 0;
+    forEachKey(spec, [&](const Key& key, int) {
+        const Rect box = pictures::keyBox(key, s);
+        const int code = key.getVirtualKey();
+        if (key.getSize() == 0) {
+            // Dead cells are not drawn.
+            EXPECT_EQ(image.pixel(box.left + box.width() / 2, box.top + box.height() / 2),
+                      pictures::kBackground);
+            return;
+        }
+        EXPECT_EQ(image.pixel(box.left + box.width() / 2, box.top), pictures::kKeyOutline);
+        EXPECT_EQ(image.pixel(box.left, box.top + box.height() / 2), pictures::kKeyOutline);
+        Color expected = raster::kWhite;
+        if (key.isCommand() && code == 5) {
+            expected = pictures::kPowerFill;
+        } else if ((key.isCommand() && code == 46) || (key.isDirect() && (code == 31 || code == 32))) {
+            expected = pictures::kEditFill;
+        } else if (key.isCommand() && (code == 11 || code == 12 || code == 33)) {
+            expected = pictures::kClipboardFill;
+        } else if (key.isDirect() && code == 16 && shiftLit) {
+            expected = pictures::kShiftLitFill;
+        }
+        EXPECT_EQ(keyColour(image, key, s), expected) << "key " << code;
+
+        const int ink = inkInside(image, box, s);
+        if (pictures::isSuggestionKey(key, spec.page)) {
+            ++suggestions;
+            EXPECT_EQ(ink, 0) << "suggestion key " << code << " is not blank";
+        } else {
+            // A label worth reading: a few pixels at base size, more when larger.
+            EXPECT_GE(ink, static_cast<int>(4 * s * s)) << "key " << code << " has no label";
+        }
+    });
+    EXPECT_EQ(suggestions, spec.page == Page::Symbols ? 0 : 6);
+}
+
+// The build draws every picture into PELVOK_PICTURES_DIR; the file must be
+// the picture itself.
+TEST_P(EveryPicture, BuildFolderHoldsIt) {
+    const PictureSpec spec = GetParam();
+    const std::string path =
+        std::string(PELVOK_PICTURES_DIR) + "/" + std::to_string(spec.resourceId) + ".bmp";
+    const auto image = raster::readBmp(path);
+    ASSERT_TRUE(image) << path;
+    EXPECT_TRUE(*image == picture(spec)) << path;
+}
+
+std::vector<PictureSpec> specs() { return pictures::allPictures(); }
+
+std::string specName(const testing::TestParamInfo<PictureSpec>& info) {
+    return std::to_string(info.param.resourceId);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, EveryPicture, testing::ValuesIn(specs()), specName);
+
+const PictureSpec& find(int id) {
+    for (const PictureSpec& spec : pictures::allPictures()) {
+        if (spec.resourceId == id) {
+            return spec;
+        }
+    }
+    throw std::out_of_range("no picture " + std::to_string(id));
+}
+
+Key keyAt(const PictureSpec& spec, int row, int column) {
+    const KeyboardLayout layout(pictures::pageTables(spec));
+    return layout.line(row).keyAtColumn(column);
+}
+
+TEST(KeyboardPictureTest, LetterPagesShowTheArrangementKeyAtRowZeroColumnTwo) {
+    for (int id : {161, 175, 168, 172, 164, 181, 196}) {
+        const PictureSpec& spec = find(id);
+        const Key key = keyAt(spec, 0, 2);
+        ASSERT_TRUE(key.isCommand());
+        ASSERT_EQ(key.getVirtualKey(), 21);
+        const Rect box = pictures::keyBox(key, scaleOf(spec));
+        const Image& image = picture(spec);
+        EXPECT_EQ(keyColour(image, key, scaleOf(spec)), raster::kWhite) << id;
+        EXPECT_GT(inkInside(image, box, scaleOf(spec)), 0) << id;
+    }
+}
+
+TEST(KeyboardPictureTest, YellowShiftOnlyOnTheShiftLitPages) {
+    struct Case {
+        int id;
+        bool lit;
+    } cases[] = {{161, false}, {175, false}, {168, true}, {172, true},
+                 {176, true},  {185, false}, {189, true}, {193, true}};
+    for (const Case& c : cases) {
+        const PictureSpec& spec = find(c.id);
+        const Key shift = keyAt(spec, 4, 0);
+        ASSERT_TRUE(shift.isDirect());
+        ASSERT_EQ(shift.getVirtualKey(), 16);
+        EXPECT_EQ(keyColour(picture(spec), shift, scaleOf(spec)) == pictures::kShiftLitFill,
+                  c.lit)
+            << c.id;
+    }
+}
+
+// Case changes the letter labels and nothing else.
+TEST(KeyboardPictureTest, UpperCasePagesDifferOnlyInLetterLabels) {
+    struct Pair {
+        int lower;
+        int upper;
+    } pairs[] = {{161, 175}, {168, 172}, {164, 177}, {181, 185}};
+    for (const Pair& p : pairs) {
+        const PictureSpec& spec = find(p.lower);
+        const Image& lower = picture(spec);
+        const Image& upper = picture(find(p.upper));
+        const bool shiftDiffers = (spec.page == Page::LowerShiftLit) !=
+                                  (find(p.upper).page == Page::UpperShiftLit);
+        forEachKey(spec, [&](const Key& key, int) {
+            if (key.getSize() == 0) {
+                return;
+            }
+            const Rect box = pictures::keyBox(key, scaleOf(spec));
+            bool same = true;
+            for (int y = box.top; y < box.bottom && same; ++y) {
+                for (int x = box.left; x < box.right && same; ++x) {
+                    same = lower.pixel(x, y) == upper.pixel(x, y);
+                }
+            }
+            const int code = key.getVirtualKey();
+            const bool letter = !key.isCommand() && !key.isDirect() &&
+                                ((code >= 'a' && code <= 'z') || code == 0xE7 || code == 0xF1);
+            const bool caseKey = key.isDirect() && (code == 14 || code == 20);
+            const bool shift = key.isDirect() && code == 16 && shiftDiffers;
+            EXPECT_EQ(same, !(letter || caseKey || shift))
+                << p.lower << "/" << p.upper << " key " << code;
+        });
+    }
+}
+
+TEST(KeyboardPictureTest, LargerSizesAreDrawnNotScaled) {
+    // At size 4 the outline stays one pixel wide.
+    const PictureSpec& spec = find(164);
+    const Key esc = keyAt(spec, 0, 0);
+    const Rect box = pictures::keyBox(esc, scaleOf(spec));
+    EXPECT_EQ(box.left, 5);     // 3 × 1.855
+    EXPECT_EQ(box.right, 117);  // 63 × 1.855 = 116.9, plus one
+    const Image& image = picture(spec);
+    const int y = box.top + box.height() / 2;
+    EXPECT_EQ(image.pixel(box.left, y), pictures::kKeyOutline);
+    EXPECT_EQ(image.pixel(box.left + 1, y), raster::kWhite);
+    EXPECT_EQ(image.pixel(box.left - 1, y), pictures::kBackground);
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "resources/pictures/picture_list.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+using pictures::Arrangement;
+using pictures::Page;
+using pictures::PictureSpec;
+
+TEST(PictureListTest, CoversEveryPictureResourceOnce) {
+    std::set<int> expected;
+    for (int id = 157; id <= 177; ++id) {
+        if (id != 165) {
+            expected.insert(id);
+        }
+    }
+    for (int id = 181; id <= 196; ++id) {
+        expected.insert(id);
+    }
+    std::set<int> listed;
+    for (const PictureSpec& spec : pictures::allPictures()) {
+        EXPECT_TRUE(listed.insert(spec.resourceId).second) << spec.resourceId;
+    }
+    EXPECT_EQ(listed, expected);
+}
+
+TEST(PictureListTest, ResourceNumbersShowTheirPageAndSize) {
+    struct Case {
+        int id;
+        Page page;
+        Arrangement arrangement;
+        int step;
+    } cases[] = {
+        {IDB_SYMBOLS_1, Page::Symbols, Arrangement::Qwerty, 1},
+        {IDB_LOWER_4, Page::Lower, Arrangement::Qwerty, 4},
+        {IDB_UPPER_1, Page::Upper, Arrangement::Qwerty, 1},  // 175, out of sequence
+        {IDB_UPPER_4, Page::Upper, Arrangement::Qwerty, 4},  // 177
+        {IDB_LOWER_SHIFT_2, Page::LowerShiftLit, Arrangement::Qwerty, 2},
+        {IDB_UPPER_SHIFT_4, Page::UpperShiftLit, Arrangement::Qwerty, 4},  // 176
+        {IDB_OPT_LOWER_1, Page::Lower, Arrangement::Optimized, 1},
+        {IDB_OPT_UPPER_SHIFT_3, Page::UpperShiftLit, Arrangement::Optimized, 3},
+    };
+    for (const Case& c : cases) {
+        bool found = false;
+        for (const PictureSpec& spec : pictures::allPictures()) {
+            if (spec.resourceId == c.id) {
+                found = true;
+                EXPECT_EQ(spec.page, c.page) << c.id;
+                EXPECT_EQ(spec.arrangement, c.arrangement) << c.id;
+                EXPECT_EQ(spec.sizeStep, c.step) << c.id;
+            }
+        }
+        EXPECT_TRUE(found) << c.id;
+    }
+}
+
+TEST(PictureListTest, PagesUseTheTableInForce) {
+    PictureSpec spec;
+    spec.page = Page::Lower;
+    EXPECT_EQ(&pictures::pageTables(spec), &qwertyTables());  // not the startup table
+    spec.arrangement = Arrangement::Optimized;
+    EXPECT_EQ(&pictures::pageTables(spec), &optimizedTables());
+    spec.page = Page::Symbols;
+    EXPECT_EQ(&pictures::pageTables(spec), &symbolsTables());
+}
+
+}  // namespace
