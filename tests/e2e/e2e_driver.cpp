@@ -1,0 +1,442 @@
+// Drives the keyboard window from outside, as a switch-access program would,
+// and reads what arrived in the target's edit control. A console program run
+// under Wine: pelvok-e2e-driver COMMAND [ARGS] [: COMMAND [ARGS]]...
+// Texts are written and expected with non-ASCII bytes as \xNN escapes.
+// Exits non-zero at the first failed expectation.
+#include <windows.h>
+// windows.h first.
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+int failures = 0;
+
+void fail(const std::string& what) {
+    std::printf("FAIL: %s\n", what.c_str());
+    std::fflush(stdout);
+    ++failures;
+}
+
+void ok(const std::string& what) {
+    std::printf("ok: %s\n", what.c_str());
+    std::fflush(stdout);
+}
+
+std::string escape(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            out += static_cast<char>(c);
+        } else {
+            char buf[8];
+            std::snprintf(buf, sizeof(buf), "\\x%02X", c);
+            out += buf;
+        }
+    }
+    return out;
+}
+
+std::string unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x') {
+            out += static_cast<char>(std::strtol(text.substr(i + 2, 2).c_str(), nullptr, 16));
+            i += 3;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string className(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+std::string windowText(HWND window) {
+    char text[1024] = {};
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, nullptr);
+    return text;
+}
+
+// The keyboard: a captionless tool-window dialog.
+BOOL CALLBACK findKeyboard(HWND window, LPARAM found) {
+    LONG style = GetWindowLongA(window, GWL_STYLE);
+    LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+    if (className(window) == "#32770" && (exStyle & WS_EX_TOOLWINDOW) && (style & WS_POPUP) &&
+        (style & WS_CAPTION) != WS_CAPTION) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND keyboard() {
+    HWND found = nullptr;
+    EnumWindows(findKeyboard, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND target() { return FindWindowA("PelvokE2ETarget", nullptr); }
+
+HWND targetEdit() {
+    HWND window = target();
+    return window ? FindWindowExA(window, nullptr, "Edit", nullptr) : nullptr;
+}
+
+struct FileDialogSearch {
+    DWORD process;
+    HWND keyboard;
+    HWND found;
+};
+
+BOOL CALLBACK findFileDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<FileDialogSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (window != search->keyboard && process == search->process && IsWindowVisible(window) &&
+        className(window) == "#32770" &&
+        FindWindowExA(window, nullptr, "SHELLDLL_DefView", nullptr)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND fileDialog() {
+    FileDialogSearch search = {0, keyboard(), nullptr};
+    if (!search.keyboard) return nullptr;
+    GetWindowThreadProcessId(search.keyboard, &search.process);
+    EnumWindows(findFileDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Polls until the condition holds or the seconds run out.
+template <typename Condition>
+bool waitFor(double seconds, Condition condition) {
+    DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    while (!condition()) {
+        if (GetTickCount() > end) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+void key(BYTE vk, bool up) { keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0); }
+
+void tap(BYTE vk) {
+    key(vk, false);
+    key(vk, true);
+}
+
+HWND fileNameBox(HWND dialog) {
+    HWND box = GetDlgItem(dialog, 0x480);  // edt1
+    if (!box) {
+        HWND combo = GetDlgItem(dialog, 0x47C);  // cmb13
+        box = combo ? FindWindowExA(combo, nullptr, "Edit", nullptr) : nullptr;
+    }
+    return box;
+}
+
+// The on-screen adaptations of the open dialog, seen from outside.
+void checkFileDialog() {
+    HWND dialog = nullptr;
+    if (!waitFor(10, [&] { return (dialog = fileDialog()) != nullptr; })) {
+        fail("no file dialog came up");
+        return;
+    }
+    ok("file dialog up: \"" + escape(windowText(dialog)) + "\"");
+    if (GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) {
+        ok("file dialog is top-most");
+    } else {
+        fail("file dialog is not top-most");
+    }
+    if (!waitFor(1, [&] { return target() && !(GetWindowLongA(target(), GWL_EXSTYLE) &
+                                                WS_EX_TOPMOST); })) {
+        fail("the target was made top-most");
+    }
+    HWND readOnly = GetDlgItem(dialog, 0x410);
+    if (readOnly && IsWindowVisible(readOnly)) {
+        fail("read-only box visible");
+    } else {
+        ok("read-only box hidden");
+    }
+    HWND toolbar = FindWindowExA(dialog, nullptr, "ToolbarWindow32", nullptr);
+    LRESULT state = toolbar ? SendMessageA(toolbar, TB_GETSTATE, 0xA002, 0) : -1;
+    if (state != -1 && (state & TBSTATE_HIDDEN)) {
+        ok("new-folder button hidden");
+    } else {
+        fail("new-folder button not hidden (state " + std::to_string(state) + ")");
+    }
+    HWND view = FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr);
+    HWND list = view ? FindWindowExA(view, nullptr, "SysListView32", nullptr) : nullptr;
+    if (!list) {
+        fail("no file list");
+    } else {
+        LONG style = GetWindowLongA(list, GWL_STYLE);
+        LRESULT ex = SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+        if (style & LVS_EDITLABELS) fail("file list still renames in place");
+        if (ex != LVS_EX_FULLROWSELECT) fail("file list extended style " + std::to_string(ex));
+        if (!(style & LVS_EDITLABELS) && ex == LVS_EX_FULLROWSELECT) ok("file list adapted");
+    }
+
+    // Keystrokes into the name box: Delete and Ctrl+V are swallowed, others pass.
+    HWND box = fileNameBox(dialog);
+    if (!box) {
+        fail("no file name box");
+        return;
+    }
+    if (GetForegroundWindow() != dialog) {
+        fail("file dialog is not in the foreground");
+        return;
+    }
+    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("ab"));
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 3);
+        std::memcpy(GlobalLock(memory), "ZZ", 3);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_TEXT, memory);
+        CloseClipboard();
+    }
+    tap(VK_END);
+    tap(VK_LEFT);
+    tap(VK_DELETE);
+    key(VK_CONTROL, false);
+    tap('V');
+    tap('X');
+    key(VK_CONTROL, true);
+    tap('X');
+    if (waitFor(5, [&] { return windowText(box) == "axb"; })) {
+        ok("name box: Delete, Ctrl+V and Ctrl+X swallowed, x typed");
+    } else {
+        fail("name box holds \"" + escape(windowText(box)) + "\", expected \"axb\"");
+    }
+}
+
+void checkResources(const std::string& exe) {
+    HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) {
+        fail("cannot load " + exe);
+        return;
+    }
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(102), MAKEINTRESOURCEA(5));
+    const auto* dialog =
+        found ? static_cast<const WORD*>(LockResource(LoadResource(module, found))) : nullptr;
+    // DLGTEMPLATEEX: dlgVer, signature, helpID, exStyle, style, cDlgItems, x, y, cx, cy.
+    if (!dialog || dialog[0] != 1 || dialog[1] != 0xFFFF) {
+        fail("dialog 102 is not an extended template");
+    } else {
+        DWORD exStyle, style;
+        std::memcpy(&exStyle, dialog + 4, 4);
+        std::memcpy(&style, dialog + 6, 4);
+        const auto* items = dialog + 8;
+        const auto* box = reinterpret_cast<const short*>(items + 1);
+        DWORD expected = WS_POPUP | DS_SYSMODAL | DS_SETFONT;
+        if (style == expected && exStyle == WS_EX_TOOLWINDOW && items[0] == 0 && box[0] == 0 &&
+            box[1] == 0 && box[2] == 200 && box[3] == 350) {
+            ok("dialog 102: WS_POPUP|DS_SYSMODAL|DS_SETFONT, tool window, 200x350, no controls");
+        } else {
+            char buf[160];
+            std::snprintf(buf, sizeof(buf), "dialog 102: style %lx ex %lx items %u size %dx%d",
+                          style, exStyle, items[0], box[2], box[3]);
+            fail(buf);
+        }
+    }
+    struct Item {
+        int menu;
+        int id;
+        const char* text;
+    };
+    const Item items[] = {{32771, 32772, "Borrar palabra / Delete word"},
+                          {32773, 32774, "Peque\xF1o / Small"},
+                          {32773, 32775, "Mediano / Medium"},
+                          {32773, 32776, "Grande  / Big"},
+                          {32773, 32777, "Extra grande / Extra big"}};
+    bool menusOk = true;
+    for (const Item& item : items) {
+        HMENU menu = LoadMenuA(module, MAKEINTRESOURCEA(item.menu));
+        HMENU popup = menu ? GetSubMenu(menu, 0) : nullptr;
+        char text[64] = {};
+        if (popup) GetMenuStringA(popup, item.id, text, sizeof(text), MF_BYCOMMAND);
+        if (std::strcmp(text, item.text) != 0) {
+            fail("menu " + std::to_string(item.menu) + " item " + std::to_string(item.id) +
+                 ": \"" + escape(text) + "\"");
+            menusOk = false;
+        }
+        if (menu) DestroyMenu(menu);
+    }
+    HMENU size = LoadMenuA(module, MAKEINTRESOURCEA(32773));
+    if (!size || GetMenuItemCount(GetSubMenu(size, 0)) != 5 ||
+        !(GetMenuState(GetSubMenu(size, 0), 3, MF_BYPOSITION) & MF_SEPARATOR)) {
+        fail("menu 32773 is not four items with a separator before the last");
+        menusOk = false;
+    }
+    if (menusOk) ok("menus 32771 and 32773");
+    int pictures = 0;
+    for (int id = 157; id <= 196; ++id) {
+        if (id == 165 || (id > 177 && id < 181)) continue;
+        HBITMAP bitmap = LoadBitmapA(module, MAKEINTRESOURCEA(id));
+        BITMAP info = {};
+        if (!bitmap || !GetObjectA(bitmap, sizeof(info), &info) || info.bmBitsPixel != 24) {
+            fail("bitmap " + std::to_string(id) + " missing or not 24-bit");
+        } else {
+            ++pictures;
+        }
+        if (bitmap) DeleteObject(bitmap);
+    }
+    if (pictures == 36) ok("36 pictures, 24-bit");
+    HRSRC icon = FindResourceA(module, MAKEINTRESOURCEA(128), MAKEINTRESOURCEA(14));
+    HRSRC manifest = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    if (icon && manifest) {
+        ok("icon group 128 and manifest");
+    } else {
+        fail("icon group 128 or manifest missing");
+    }
+    FreeLibrary(module);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::size_t i = 0;
+    auto next = [&]() -> std::string {
+        if (i >= args.size()) {
+            fail("missing argument");
+            std::exit(2);
+        }
+        return args[i++];
+    };
+    while (i < args.size() && failures == 0) {
+        std::string command = next();
+        if (command == ":") continue;
+        HWND kb = keyboard();
+        if (command == "wait-keyboard") {
+            double seconds = std::atof(next().c_str());
+            if (waitFor(seconds, [] { return keyboard() && IsWindowVisible(keyboard()); })) {
+                ok("keyboard window up");
+            } else {
+                fail("no keyboard window");
+            }
+        } else if (command == "wait-target") {
+            double seconds = std::atof(next().c_str());
+            if (waitFor(seconds, [] { return targetEdit() && GetForegroundWindow() == target(); })) {
+                ok("target up in the foreground");
+            } else {
+                fail("no target in the foreground");
+            }
+        } else if (command == "send" || command == "post") {
+            int n = std::atoi(next().c_str());
+            WPARAM letter = 0;
+            if (i < args.size() && args[i].size() == 1) letter = static_cast<BYTE>(next()[0]);
+            if (!kb) {
+                fail("no keyboard window to send to");
+            } else if (command == "post") {
+                PostMessageA(kb, WM_USER + n, letter, 0);
+            } else {
+                DWORD_PTR reply = 0;
+                SendMessageTimeoutA(kb, WM_USER + n, letter, 0, SMTO_ABORTIFHUNG, 5000, &reply);
+                std::printf("reply %d: %lu\n", n, static_cast<unsigned long>(reply));
+            }
+        } else if (command == "expect-reply") {
+            int n = std::atoi(next().c_str());
+            long expected = std::atol(next().c_str());
+            DWORD_PTR reply = 0;
+            SendMessageTimeoutA(kb, WM_USER + n, 0, 0, SMTO_ABORTIFHUNG, 5000, &reply);
+            if ((reply != 0) == (expected != 0)) {
+                ok("WM_USER+" + std::to_string(n) + " replied " + std::to_string(reply));
+            } else {
+                fail("WM_USER+" + std::to_string(n) + " replied " + std::to_string(reply));
+            }
+        } else if (command == "expect-text" || command == "expect-title") {
+            std::string expected = unescape(next());
+            bool title = command == "expect-title";
+            auto read = [&] { return title ? windowText(keyboard()) : windowText(targetEdit()); };
+            if (waitFor(5, [&] { return read() == expected; })) {
+                ok(std::string(title ? "keyboard line" : "target text") + " \"" +
+                   escape(expected) + "\"");
+            } else {
+                fail(std::string(title ? "keyboard line" : "target text") + " \"" +
+                     escape(read()) + "\", expected \"" + escape(expected) + "\"");
+            }
+        } else if (command == "expect-focus") {
+            HWND window = target();
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof(info);
+            GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+            if (GetForegroundWindow() == window && info.hwndFocus == targetEdit()) {
+                ok("the target's edit control has the focus");
+            } else {
+                fail("focus moved: foreground \"" + escape(windowText(GetForegroundWindow())) +
+                     "\"");
+            }
+        } else if (command == "expect-pointer") {
+            // At the offsets from the keyboard window's top-left corner.
+            int x = std::atoi(next().c_str());
+            int y = std::atoi(next().c_str());
+            RECT rect = {};
+            GetWindowRect(kb, &rect);
+            POINT pointer = {};
+            waitFor(2, [&] {
+                GetCursorPos(&pointer);
+                return pointer.x - rect.left == x && pointer.y - rect.top == y;
+            });
+            std::string at = std::to_string(pointer.x - rect.left) + "," +
+                             std::to_string(pointer.y - rect.top);
+            if (pointer.x - rect.left == x && pointer.y - rect.top == y) {
+                ok("pointer at " + at);
+            } else {
+                fail("pointer at " + at);
+            }
+        } else if (command == "pointer") {
+            int x = std::atoi(next().c_str());
+            int y = std::atoi(next().c_str());
+            RECT rect = {};
+            GetWindowRect(kb, &rect);
+            SetCursorPos(rect.left + x, rect.top + y);
+        } else if (command == "print-rect") {
+            RECT rect = {};
+            GetWindowRect(kb, &rect);
+            std::printf("keyboard %ld %ld %ld %ld\n", rect.left, rect.top, rect.right,
+                        rect.bottom);
+        } else if (command == "expect-visible") {
+            bool expected = next() == "1";
+            if (waitFor(2, [&] { return (IsWindowVisible(kb) != 0) == expected; })) {
+                ok(expected ? "keyboard visible" : "keyboard hidden");
+            } else {
+                fail(expected ? "keyboard not visible" : "keyboard not hidden");
+            }
+        } else if (command == "check-file-dialog") {
+            checkFileDialog();
+        } else if (command == "expect-no-file-dialog") {
+            if (waitFor(5, [] { return fileDialog() == nullptr; })) {
+                ok("file dialog closed");
+            } else {
+                fail("file dialog still up");
+            }
+        } else if (command == "close") {
+            PostMessageA(kb, WM_CLOSE, 0, 0);
+            if (waitFor(5, [] { return keyboard() == nullptr; })) {
+                ok("keyboard closed");
+            } else {
+                fail("keyboard still there after WM_CLOSE");
+            }
+        } else if (command == "resources") {
+            checkResources(next());
+        } else {
+            fail("unknown command " + command);
+            return 2;
+        }
+    }
+    return failures ? 1 : 0;
+}
