@@ -48,7 +48,7 @@ struct Fonts {
           character(labelFont(scaled(18, s))),
           punctuation(labelFont(scaled(24, s))),
           accent(labelFont(scaled(52, s), 400)),
-          raised(labelFont(scaled(24, s))),
+          raised(labelFont(scaled(20, s))),
           composite(labelFont(scaled(15, s))) {}
     Font words;        // Esc, ENTER, F1 ...
     Font character;    // letters, digits, symbols
