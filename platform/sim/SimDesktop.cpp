@@ -10,7 +10,7 @@ SimDesktop::SimDesktop(const SimOptions& options)
       simWindows(options.screenWidth, options.screenHeight),
       simKeystrokes(simWindows),
       simPointer(simWindows),
-      simDialogs(simFiles),
+      simDialogs(simFiles, simWindows),
       simGraphics(simWindows, options.picturesFolder),
       simFramework(simWindows, simPointer),
       interfaces{simKeystrokes, simSettings, simWindows,  simPointer,

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/sim/SimFiles.h"
+#include "platform/sim/SimWindows.h"
 
 namespace sim {
 
@@ -48,7 +49,7 @@ std::optional<platform::FileChoice> SimDialogs::runFileDialog(bool open,
         next = std::move(fileAnswers.front());
         fileAnswers.pop_front();
     }
-    std::optional<platform::FileChoice> result = answer(next, initialDirectory);
+    std::optional<platform::FileChoice> result = answer(next, open, initialDirectory);
     // A chosen file leaves the current directory at its folder, as the
     // common dialogs do; a cancelled one leaves it alone.
     if (result) files.setCurrentDirectory(SimFiles::folderOf(result->fullPath));
@@ -56,7 +57,7 @@ std::optional<platform::FileChoice> SimDialogs::runFileDialog(bool open,
     return result;
 }
 
-std::optional<platform::FileChoice> SimDialogs::answer(FileAnswer& next,
+std::optional<platform::FileChoice> SimDialogs::answer(FileAnswer& next, bool open,
                                                        const std::string& initialDirectory) {
     switch (next.kind) {
         case FileAnswer::Kind::Cancel:
@@ -69,16 +70,33 @@ std::optional<platform::FileChoice> SimDialogs::answer(FileAnswer& next,
         case FileAnswer::Kind::Run:
             break;
     }
-    upDialogs.push_back(false);
+    return runUp(next, open);
+}
+
+std::optional<platform::FileChoice> SimDialogs::runUp(FileAnswer& next, bool open) {
+    // The dialog comes up in front with the focus; when it goes, the window
+    // that was in front before gets the foreground back.
+    const platform::WindowId before = windows.foregroundWindow();
+    const platform::WindowId window = windows.createWindow(
+        open ? "Abrir" : "Guardar como", platform::Rect{200, 200, 800, 600}, kKeyboardThread);
+    windows.setForeground(window);
+    upDialogs.push_back({window, false});
+    struct TakeDown {
+        SimDialogs& dialogs;
+        platform::WindowId before;
+        ~TakeDown() {
+            dialogs.windows.destroyWindow(dialogs.upDialogs.back().window);
+            dialogs.upDialogs.pop_back();
+            if (dialogs.windows.isWindow(before)) dialogs.windows.setForeground(before);
+        }
+    };
     std::optional<platform::FileChoice> result;
-    try {
-        result = next.callback ? next.callback() : std::nullopt;
-    } catch (...) {
-        upDialogs.pop_back();
-        throw;
+    bool closed = false;
+    {
+        const TakeDown takeDown{*this, before};
+        if (next.callback) result = next.callback();
+        closed = upDialogs.back().closed;
     }
-    const bool closed = upDialogs.back();
-    upDialogs.pop_back();
     if (closed) return std::nullopt;
     return result;
 }
@@ -87,11 +105,15 @@ void SimDialogs::closeFileDialog() {
     ++closeCalls;
     // Closes the innermost dialog still up, as finding it by its title would.
     for (auto it = upDialogs.rbegin(); it != upDialogs.rend(); ++it) {
-        if (!*it) {
-            *it = true;
+        if (!it->closed) {
+            it->closed = true;
             return;
         }
     }
+}
+
+platform::WindowId SimDialogs::fileDialogWindow() const {
+    return upDialogs.empty() ? 0 : upDialogs.back().window;
 }
 
 void SimDialogs::clearLogs() {

@@ -13,6 +13,7 @@
 namespace sim {
 
 class SimFiles;
+class SimWindows;
 
 struct MessageBoxRecord {
     bool owned = false;
@@ -44,8 +45,9 @@ public:
     // from the dialog's initial directory).
     static FileAnswer choose(std::string windowsPath);
     static FileAnswer cancel();
-    // Runs while the dialog is up; its result is the dialog's, unless
-    // closeFileDialog was called meanwhile, which cancels.
+    // Runs while the dialog is up, as a window "Abrir" or "Guardar como" of
+    // the keyboard's thread in the foreground; its result is the dialog's,
+    // unless closeFileDialog was called meanwhile, which cancels.
     static FileAnswer run(Callback callback);
 
 private:
@@ -58,7 +60,7 @@ private:
 
 class SimDialogs : public platform::Dialogs {
 public:
-    explicit SimDialogs(SimFiles& files) : files(files) {}
+    SimDialogs(SimFiles& files, SimWindows& windows) : files(files), windows(windows) {}
 
     void messageBox(bool ownedByKeyboard, const std::string& text,
                     const std::optional<std::string>& caption, bool stopIcon) override;
@@ -77,23 +79,31 @@ public:
     const std::vector<FileDialogRecord>& fileDialogs() const { return dialogLog; }
     int closeFileDialogCalls() const { return closeCalls; }
     bool fileDialogUp() const { return !upDialogs.empty(); }
+    // The window of the innermost dialog up, 0 when none.
+    platform::WindowId fileDialogWindow() const;
     void clearLogs();
 
     // The choice a dialog returns for a full Windows path.
     static platform::FileChoice choiceFor(const std::string& fullPath);
 
 private:
-    std::optional<platform::FileChoice> answer(FileAnswer& next,
+    std::optional<platform::FileChoice> answer(FileAnswer& next, bool open,
                                                const std::string& initialDirectory);
+    std::optional<platform::FileChoice> runUp(FileAnswer& next, bool open);
 
     SimFiles& files;
+    SimWindows& windows;
     std::deque<int> menuAnswers;
     std::deque<FileAnswer> fileAnswers;
     std::vector<MessageBoxRecord> boxes;
     std::vector<MenuRecord> menuLog;
     std::vector<FileDialogRecord> dialogLog;
-    // One entry per dialog up, innermost last: whether it has been closed.
-    std::vector<bool> upDialogs;
+    struct UpDialog {
+        platform::WindowId window = 0;
+        bool closed = false;
+    };
+    // Innermost last.
+    std::vector<UpDialog> upDialogs;
     int closeCalls = 0;
 };
 

@@ -27,7 +27,7 @@ SimFramework::SimFramework(SimWindows& windows, SimPointer& pointer)
 }
 
 int SimFramework::runModal(platform::DialogHandlers& dialog) {
-    start(dialog);
+    if (handlers != nullptr) throw std::logic_error("the keyboard window is already up");
     // The window goes away however the run ends, a thrown exit included.
     struct Closer {
         SimFramework& framework;
@@ -35,26 +35,33 @@ int SimFramework::runModal(platform::DialogHandlers& dialog) {
             framework.handlers = nullptr;
             framework.windows.destroyWindow(framework.windows.keyboardWindow());
         }
-    } closer{*this};
+    };
+    const Closer closer{*this};
+    start(dialog);
     if (running() && modalDriver) modalDriver();
-    // A window whose creation was refused is already gone: DialogBox fails.
-    return endedFlag && keyboardWindow() != 0 ? kModalCancel : kModalNotEnded;
+    if (creationFailed) return kModalNotEnded;
+    return endedFlag ? kModalCancel : kModalNotEnded;
 }
 
 void SimFramework::start(platform::DialogHandlers& dialog) {
     if (handlers != nullptr) throw std::logic_error("the keyboard window is already up");
     handlers = &dialog;
     endedFlag = false;
+    creationFailed = false;
     invalid = false;
     const WindowId window = windows.createKeyboardWindow();
     if (dialog.OnCreate() == -1) {
         // Creation refused: the dialog never comes up.
         windows.destroyWindow(window);
         endedFlag = true;
+        creationFailed = true;
         return;
     }
     dialog.OnInitDialog();
-    if (endedFlag) return;
+    if (endedFlag) {
+        windows.destroyWindow(window);
+        return;
+    }
     // The dialog manager shows the window once it is initialised; the window
     // is a tool window that is never activated.
     windows.setVisible(window, true);
@@ -102,9 +109,17 @@ template <typename Handler>
 void SimFramework::post(Handler handler) {
     if (!running()) return;
     handlers->PreTranslateMessage();
-    if (!running()) return;
-    handler();
-    paintIfNeeded();
+    if (running()) {
+        handler();
+        paintIfNeeded();
+    }
+    closeIfEnded();
+}
+
+void SimFramework::closeIfEnded() {
+    // Once the handler that ended the dialog returns, the loop ends and the
+    // window is destroyed.
+    if (endedFlag) windows.destroyWindow(windows.keyboardWindow());
 }
 
 void SimFramework::pointerTo(int clientX, int clientY) {
@@ -136,6 +151,7 @@ void SimFramework::click(int clientX, int clientY, bool left) {
         }
         if (reply == kMouseActivateAndEat || reply == kMouseNoActivateAndEat) {
             paintIfNeeded();
+            closeIfEnded();
             return;
         }
     }
@@ -153,6 +169,7 @@ std::intptr_t SimFramework::sendPrivate(int n, std::uintptr_t wParam) {
     if (!running()) return 0;
     const std::intptr_t reply = handlers->OnPrivateMessage(n, wParam);
     paintIfNeeded();
+    closeIfEnded();
     return reply;
 }
 
@@ -181,6 +198,7 @@ bool SimFramework::paintIfNeeded() {
     invalid = false;
     ++paints;
     handlers->OnPaint();
+    closeIfEnded();
     return true;
 }
 

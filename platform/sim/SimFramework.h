@@ -32,7 +32,8 @@ constexpr int kMouseNoActivate = 3;
 constexpr int kMouseNoActivateAndEat = 4;
 
 // The result of runModal when the loop ended by endDialog (IDCANCEL), and
-// when the driver returned with the dialog still up or creation failed.
+// when the driver returned with the dialog still up or creation failed. The
+// window is destroyed when the message that ended the dialog has been handled.
 constexpr int kModalCancel = 2;
 constexpr int kModalNotEnded = -1;
 
@@ -89,6 +90,7 @@ private:
     void click(int clientX, int clientY, bool left);
     void pointerTo(int clientX, int clientY);
     void systemInvalidate();
+    void closeIfEnded();
     // Pre-translation, the handler, then the repaint it asked for.
     template <typename Handler>
     void post(Handler handler);
@@ -98,6 +100,7 @@ private:
     std::function<void()> modalDriver;
     platform::DialogHandlers* handlers = nullptr;
     bool endedFlag = false;
+    bool creationFailed = false;
     bool invalid = false;
     bool iconSet = false;
     int paints = 0;

@@ -44,10 +44,17 @@ TEST_F(DialogsTest, AChosenFileGivesItsPathAndTitleAndBecomesTheCurrentFolder) {
     EXPECT_EQ(desktop.dialogs().fileDialogs()[0].filter, kFilter);
 }
 
-TEST_F(DialogsTest, ACallbackRunsWhileTheDialogIsUp) {
-    desktop.queueFileAnswer(FileAnswer::run([this] {
+TEST_F(DialogsTest, ACallbackRunsWhileTheDialogIsUpInFront) {
+    sim::SimWindows& windows = desktop.windows();
+    const platform::WindowId editor = windows.createWindow("Editor", {0, 0, 300, 200});
+    windows.setForeground(editor);
+    desktop.queueFileAnswer(FileAnswer::run([&] {
         EXPECT_TRUE(desktop.dialogs().fileDialogUp());
-        desktop.platform().keystrokes.keybdEvent('A', 0, 0);
+        const platform::WindowId dialog = desktop.dialogs().fileDialogWindow();
+        EXPECT_EQ(windows.foregroundWindow(), dialog);
+        EXPECT_EQ(windows.window(dialog)->title, "Abrir");
+        EXPECT_EQ(windows.window(dialog)->thread, sim::kKeyboardThread);
+        EXPECT_EQ(windows.activeWindow(), dialog) << "a window of the keyboard's own thread";
         return std::optional<platform::FileChoice>(sim::SimDialogs::choiceFor("C:\\x\\n.dic"));
     }));
     const auto chosen = openDialog();
@@ -55,7 +62,7 @@ TEST_F(DialogsTest, ACallbackRunsWhileTheDialogIsUp) {
     EXPECT_EQ(chosen->title, "n.dic");
     EXPECT_EQ(desktop.files().currentDirectory(), "C:\\x");
     EXPECT_FALSE(desktop.dialogs().fileDialogUp());
-    EXPECT_EQ(desktop.keystrokes().log().size(), 1u);
+    EXPECT_EQ(windows.foregroundWindow(), editor) << "the foreground comes back";
 }
 
 TEST_F(DialogsTest, ClosingTheDialogWhileItIsUpCancelsIt) {

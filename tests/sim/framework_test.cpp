@@ -119,6 +119,7 @@ TEST_F(FrameworkTest, NothingIsDeliveredAfterTheDialogEnds) {
     desktop.close();
     EXPECT_EQ(dialog.take(), (Log{"pre", "close"}));
     EXPECT_TRUE(desktop.ended());
+    EXPECT_EQ(desktop.framework().keyboardWindow(), 0u);
 
     desktop.platform().framework.invalidate(nullptr);
     desktop.mouseMove(1, 1);

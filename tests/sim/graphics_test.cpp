@@ -14,13 +14,13 @@ class GraphicsTest : public testing::Test {
 protected:
     GraphicsTest() {
         raster::Image picture(40, 30, platform::Color{156, 207, 255});
-        raster::writeBmp(picture, pictures.files().home() + "/157.bmp");
-        options.picturesFolder = pictures.files().home();
+        raster::writeBmp(picture, pictures.home() + "/157.bmp");
+        options.picturesFolder = pictures.home();
         desktop = std::make_unique<sim::SimDesktop>(options);
         keyboard = desktop->windows().createKeyboardWindow();
         desktop->windows().moveWindow(keyboard, 0, 0, 50, 30, false);
     }
-    sim::SimDesktop pictures;  // only its temporary home, for the picture files
+    sim::SimFiles pictures{"", "", ""};  // a temporary folder for the picture files
     sim::SimOptions options;
     std::unique_ptr<sim::SimDesktop> desktop;
     platform::WindowId keyboard = 0;
