@@ -34,7 +34,9 @@ public:
     CPelvokDlg(const CPelvokDlg&) = delete;
     CPelvokDlg& operator=(const CPelvokDlg&) = delete;
 
-    // Start-up before the window exists: the settings key and the model.
+    // Start-up before the window exists: the settings key, the model and
+    // the start key. The application and the tests both start this way.
+    void PrepareToRun();
     void OpenSettingsKey();
     void SetUpModel();
     // Runs the window modally until it ends.
