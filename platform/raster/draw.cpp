@@ -128,9 +128,8 @@ void strokeArc(Image& image, PointF centre, double radius, double width, double 
 
 void fillCircle(Image& image, PointF centre, double radius, Color color) {
     coverBox(image, centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius,
-             color, [&](double x, double y) {
-                 return std::hypot(x - centre.x, y - centre.y) <= radius;
-             });
+             color,
+             [&](double x, double y) { return std::hypot(x - centre.x, y - centre.y) <= radius; });
 }
 
 void fillRoundBox(Image& image, const Rect& rect, int radius, Color fill, Color outline) {

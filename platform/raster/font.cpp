@@ -87,8 +87,9 @@ private:
             library_ = nullptr;
             throw FontError("FreeType cannot be initialised");
         }
-        const std::string path = std::string(PELVOK_FONT_DIR) +
-                                 (bold ? "/LiberationSans-Bold.ttf" : "/LiberationSans-Regular.ttf");
+        const std::string path =
+            std::string(PELVOK_FONT_DIR) +
+            (bold ? "/LiberationSans-Bold.ttf" : "/LiberationSans-Regular.ttf");
         if (FT_New_Face(library_, path.c_str(), 0, &f) != 0) {
             f = nullptr;
             throw FontError("cannot load the font " + path);

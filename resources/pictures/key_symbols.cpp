@@ -15,8 +15,7 @@ constexpr Color kScreenBlock{40, 80, 200};
 constexpr Color kFittedWindow{150, 150, 150};
 
 // A rectangle outline of stroke `width` along the inside of [x0, x1] × [y0, y1].
-void strokeBox(Image& image, double x0, double y0, double x1, double y1, double width,
-               Color ink) {
+void strokeBox(Image& image, double x0, double y0, double x1, double y1, double width, Color ink) {
     raster::fillPolygon(image, {{x0, y0}, {x1, y0}, {x1, y0 + width}, {x0, y0 + width}}, ink);
     raster::fillPolygon(image, {{x0, y1 - width}, {x1, y1 - width}, {x1, y1}, {x0, y1}}, ink);
     raster::fillPolygon(image, {{x0, y0}, {x0 + width, y0}, {x0 + width, y1}, {x0, y1}}, ink);
@@ -36,15 +35,26 @@ void drawDock(Image& image, Symbol symbol, double cx, double cy, double u, Color
     const double top = y0 + inset, bottom = y1 - inset - h;
     double bx = centre, by = bottom;
     switch (symbol) {
-        case Symbol::DockTopLeft: bx = left; by = top; break;
-        case Symbol::DockTopRight: bx = right; by = top; break;
-        case Symbol::DockBottomLeft: bx = left; break;
-        case Symbol::DockBottomRight: bx = right; break;
+        case Symbol::DockTopLeft:
+            bx = left;
+            by = top;
+            break;
+        case Symbol::DockTopRight:
+            bx = right;
+            by = top;
+            break;
+        case Symbol::DockBottomLeft:
+            bx = left;
+            break;
+        case Symbol::DockBottomRight:
+            bx = right;
+            break;
         case Symbol::DockBottomFitted:
             // The application squeezed into the space above the keyboard.
             fillBox(image, x0 + inset, y0 + inset, x1 - inset, bottom - 0.8 * u, kFittedWindow);
             break;
-        default: break;
+        default:
+            break;
     }
     strokeBox(image, x0, y0, x1, y1, line, ink);
     fillBox(image, bx, by, bx + w, by + h, kScreenBlock);
@@ -60,32 +70,54 @@ Symbol symbolOf(const Key& key) {
     const int code = key.getVirtualKey();
     if (key.isCommand()) {
         switch (code) {
-            case 1: return Symbol::DockTopLeft;
-            case 2: return Symbol::DockTopRight;
-            case 3: return Symbol::DockBottomLeft;
-            case 4: return Symbol::DockBottomRight;
-            case 5: return Symbol::Power;
-            case 6: return Symbol::BackTab;
-            case 8: return Symbol::DockBottomCentre;
-            case 15: return Symbol::DockBottomFitted;
-            case 20: return Symbol::Magnifier;
-            case 21: return Symbol::Exchange;
-            default: return Symbol::None;
+            case 1:
+                return Symbol::DockTopLeft;
+            case 2:
+                return Symbol::DockTopRight;
+            case 3:
+                return Symbol::DockBottomLeft;
+            case 4:
+                return Symbol::DockBottomRight;
+            case 5:
+                return Symbol::Power;
+            case 6:
+                return Symbol::BackTab;
+            case 8:
+                return Symbol::DockBottomCentre;
+            case 15:
+                return Symbol::DockBottomFitted;
+            case 20:
+                return Symbol::Magnifier;
+            case 21:
+                return Symbol::Exchange;
+            default:
+                return Symbol::None;
         }
     }
     if (key.isDirect()) {
         switch (code) {
-            case 2: return Symbol::Menu;
-            case 8: return Symbol::Backspace;
-            case 19: return Symbol::Undo;
-            case 30: return Symbol::Folder;
-            case 31: return Symbol::Home;
-            case 32: return Symbol::End;
-            case 37: return Symbol::Left;
-            case 38: return Symbol::Up;
-            case 39: return Symbol::Right;
-            case 40: return Symbol::Down;
-            default: return Symbol::None;
+            case 2:
+                return Symbol::Menu;
+            case 8:
+                return Symbol::Backspace;
+            case 19:
+                return Symbol::Undo;
+            case 30:
+                return Symbol::Folder;
+            case 31:
+                return Symbol::Home;
+            case 32:
+                return Symbol::End;
+            case 37:
+                return Symbol::Left;
+            case 38:
+                return Symbol::Up;
+            case 39:
+                return Symbol::Right;
+            case 40:
+                return Symbol::Down;
+            default:
+                return Symbol::None;
         }
     }
     return code == ' ' ? Symbol::Space : Symbol::None;
@@ -103,13 +135,16 @@ void drawArrow(Image& image, PointF from, PointF to, double u, Color ink) {
 void drawSymbol(Image& image, Symbol symbol, double cx, double cy, double u, Color ink) {
     const double stroke = std::max(1.0, 2 * u);
     switch (symbol) {
-        case Symbol::None: return;
+        case Symbol::None:
+            return;
         case Symbol::DockTopLeft:
         case Symbol::DockTopRight:
         case Symbol::DockBottomLeft:
         case Symbol::DockBottomRight:
         case Symbol::DockBottomCentre:
-        case Symbol::DockBottomFitted: drawDock(image, symbol, cx, cy, u, ink); return;
+        case Symbol::DockBottomFitted:
+            drawDock(image, symbol, cx, cy, u, ink);
+            return;
         case Symbol::Power:
             // A ring open at the top with a bar through the gap.
             raster::strokeArc(image, {cx, cy + u}, 7 * u, stroke, 125, 415, ink);
@@ -155,9 +190,9 @@ void drawSymbol(Image& image, Symbol symbol, double cx, double cy, double u, Col
         case Symbol::Folder: {
             constexpr Color kFolder{250, 205, 90};
             const double line = std::max(1.0, 1.2 * u);
-            const std::vector<PointF> outline = {{cx - 9 * u, cy - 7 * u}, {cx - 3 * u, cy - 7 * u},
-                                                 {cx - 1 * u, cy - 4 * u}, {cx + 9 * u, cy - 4 * u},
-                                                 {cx + 9 * u, cy + 7 * u}, {cx - 9 * u, cy + 7 * u}};
+            const std::vector<PointF> outline = {
+                {cx - 9 * u, cy - 7 * u}, {cx - 3 * u, cy - 7 * u}, {cx - 1 * u, cy - 4 * u},
+                {cx + 9 * u, cy - 4 * u}, {cx + 9 * u, cy + 7 * u}, {cx - 9 * u, cy + 7 * u}};
             raster::fillPolygon(image, outline, kFolder);
             for (size_t i = 0; i < outline.size(); ++i) {
                 raster::strokeLine(image, outline[i], outline[(i + 1) % outline.size()], line, ink);

@@ -68,8 +68,7 @@ void drawCentred(Image& image, const Font& font, const std::string& text, double
 }
 
 // Text centred on (cx, cy) by its ink rather than by its cell.
-void drawInkCentred(Image& image, const Font& font, const std::string& text, double cx,
-                    double cy) {
+void drawInkCentred(Image& image, const Font& font, const std::string& text, double cx, double cy) {
     Image scratch(font.measure(text) + 4, font.height() + 4, raster::kWhite);
     font.textOut(scratch, 2, 2, text, kInk, std::nullopt);
     int x0 = scratch.width(), y0 = scratch.height(), x1 = -1, y1 = -1;
@@ -133,12 +132,11 @@ void drawFace(Image& image, const Key& key, const PictureSpec& spec, const Rect&
         const double total = arrow + gap + fonts.words.measure(word);
         const double x = cx - total / 2;
         drawArrow(image, {x + arrow, cy}, {x, cy}, s, kInk);
-        drawCentred(image, fonts.words, word, x + arrow + gap + fonts.words.measure(word) / 2.0,
-                    cy, inside);
+        drawCentred(image, fonts.words, word, x + arrow + gap + fonts.words.measure(word) / 2.0, cy,
+                    inside);
         return;
     }
-    const std::string label =
-        keyLabel(key, showsUpperCase(spec.page), spec.page == Page::Symbols);
+    const std::string label = keyLabel(key, showsUpperCase(spec.page), spec.page == Page::Symbols);
     const size_t arrow = label.find("->");
     if (arrow != std::string::npos) {
         drawComposite(image, fonts.composite, label.substr(0, arrow), label.substr(arrow + 2), cx,
@@ -172,12 +170,16 @@ raster::Color keyFill(const Key& key, Page page) {
     const int code = key.getVirtualKey();
     if (key.isCommand()) {
         switch (code) {
-            case 5: return kPowerFill;
-            case 46: return kEditFill;
+            case 5:
+                return kPowerFill;
+            case 46:
+                return kEditFill;
             case 11:
             case 12:
-            case 33: return kClipboardFill;
-            default: return kKeyFill;
+            case 33:
+                return kClipboardFill;
+            default:
+                return kKeyFill;
         }
     }
     if (key.isDirect()) {

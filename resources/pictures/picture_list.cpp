@@ -26,24 +26,33 @@ const std::vector<PictureSpec>& allPictures() {
             int ids[4];
         };
         const Row rows[] = {
-            {Page::Symbols, Arrangement::Qwerty,
+            {Page::Symbols,
+             Arrangement::Qwerty,
              {IDB_SYMBOLS_1, IDB_SYMBOLS_2, IDB_SYMBOLS_3, IDB_SYMBOLS_4}},
-            {Page::Lower, Arrangement::Qwerty,
+            {Page::Lower,
+             Arrangement::Qwerty,
              {IDB_LOWER_1, IDB_LOWER_2, IDB_LOWER_3, IDB_LOWER_4}},
-            {Page::Upper, Arrangement::Qwerty,
+            {Page::Upper,
+             Arrangement::Qwerty,
              {IDB_UPPER_1, IDB_UPPER_2, IDB_UPPER_3, IDB_UPPER_4}},
-            {Page::LowerShiftLit, Arrangement::Qwerty,
+            {Page::LowerShiftLit,
+             Arrangement::Qwerty,
              {IDB_LOWER_SHIFT_1, IDB_LOWER_SHIFT_2, IDB_LOWER_SHIFT_3, IDB_LOWER_SHIFT_4}},
-            {Page::UpperShiftLit, Arrangement::Qwerty,
+            {Page::UpperShiftLit,
+             Arrangement::Qwerty,
              {IDB_UPPER_SHIFT_1, IDB_UPPER_SHIFT_2, IDB_UPPER_SHIFT_3, IDB_UPPER_SHIFT_4}},
-            {Page::Lower, Arrangement::Optimized,
+            {Page::Lower,
+             Arrangement::Optimized,
              {IDB_OPT_LOWER_1, IDB_OPT_LOWER_2, IDB_OPT_LOWER_3, IDB_OPT_LOWER_4}},
-            {Page::Upper, Arrangement::Optimized,
+            {Page::Upper,
+             Arrangement::Optimized,
              {IDB_OPT_UPPER_1, IDB_OPT_UPPER_2, IDB_OPT_UPPER_3, IDB_OPT_UPPER_4}},
-            {Page::LowerShiftLit, Arrangement::Optimized,
+            {Page::LowerShiftLit,
+             Arrangement::Optimized,
              {IDB_OPT_LOWER_SHIFT_1, IDB_OPT_LOWER_SHIFT_2, IDB_OPT_LOWER_SHIFT_3,
               IDB_OPT_LOWER_SHIFT_4}},
-            {Page::UpperShiftLit, Arrangement::Optimized,
+            {Page::UpperShiftLit,
+             Arrangement::Optimized,
              {IDB_OPT_UPPER_SHIFT_1, IDB_OPT_UPPER_SHIFT_2, IDB_OPT_UPPER_SHIFT_3,
               IDB_OPT_UPPER_SHIFT_4}},
         };
@@ -67,8 +76,6 @@ const LayoutTables& pageTables(const PictureSpec& spec) {
 
 bool showsUpperCase(Page page) { return page == Page::Upper || page == Page::UpperShiftLit; }
 
-bool showsShiftLit(Page page) {
-    return page == Page::LowerShiftLit || page == Page::UpperShiftLit;
-}
+bool showsShiftLit(Page page) { return page == Page::LowerShiftLit || page == Page::UpperShiftLit; }
 
 }  // namespace pictures

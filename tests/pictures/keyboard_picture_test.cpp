@@ -1,3 +1,5 @@
+#include "resources/pictures/keyboard_picture.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,7 +9,6 @@
 
 #include "model/KeyboardLayout.h"
 #include "platform/raster/bmp.h"
-#include "resources/pictures/keyboard_picture.h"
 #include "resources/pictures/picture_list.h"
 
 namespace pictures {
@@ -112,7 +113,8 @@ TEST_P(EveryPicture, KeysHaveTheirColoursAndLabels) {
         Color expected = raster::kWhite;
         if (key.isCommand() && code == 5) {
             expected = pictures::kPowerFill;
-        } else if ((key.isCommand() && code == 46) || (key.isDirect() && (code == 31 || code == 32))) {
+        } else if ((key.isCommand() && code == 46) ||
+                   (key.isDirect() && (code == 31 || code == 32))) {
             expected = pictures::kEditFill;
         } else if (key.isCommand() && (code == 11 || code == 12 || code == 33)) {
             expected = pictures::kClipboardFill;
@@ -190,8 +192,7 @@ TEST(KeyboardPictureTest, YellowShiftOnlyOnTheShiftLitPages) {
         const Key shift = keyAt(spec, 4, 0);
         ASSERT_TRUE(shift.isDirect());
         ASSERT_EQ(shift.getVirtualKey(), 16);
-        EXPECT_EQ(keyColour(picture(spec), shift, scaleOf(spec)) == pictures::kShiftLitFill,
-                  c.lit)
+        EXPECT_EQ(keyColour(picture(spec), shift, scaleOf(spec)) == pictures::kShiftLitFill, c.lit)
             << c.id;
     }
 }
@@ -206,8 +207,8 @@ TEST(KeyboardPictureTest, UpperCasePagesDifferOnlyInLetterLabels) {
         const PictureSpec& spec = find(p.lower);
         const Image& lower = picture(spec);
         const Image& upper = picture(find(p.upper));
-        const bool shiftDiffers = (spec.page == Page::LowerShiftLit) !=
-                                  (find(p.upper).page == Page::UpperShiftLit);
+        const bool shiftDiffers =
+            (spec.page == Page::LowerShiftLit) != (find(p.upper).page == Page::UpperShiftLit);
         forEachKey(spec, [&](const Key& key, int) {
             if (key.getSize() == 0) {
                 return;

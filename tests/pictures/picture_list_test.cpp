@@ -1,9 +1,10 @@
+#include "resources/pictures/picture_list.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "resources/pictures/picture_list.h"
 #include "resources/resource_ids.h"
 
 namespace {

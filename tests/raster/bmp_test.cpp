@@ -1,3 +1,5 @@
+#include "platform/raster/bmp.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -6,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/raster/bmp.h"
 #include "platform/raster/png.h"
 
 namespace {
@@ -19,8 +20,10 @@ Image pattern(int width, int height) {
     Image image(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            image.setPixel(x, y, Color{static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 60),
-                                       static_cast<std::uint8_t>(x + y)});
+            image.setPixel(
+                x, y,
+                Color{static_cast<std::uint8_t>(x * 40), static_cast<std::uint8_t>(y * 60),
+                      static_cast<std::uint8_t>(x + y)});
         }
     }
     return image;
@@ -59,7 +62,8 @@ TEST(BmpTest, ReadsTopDownBitmaps) {
     flipped.insert(flipped.end(), bytes.begin() + 54, bytes.begin() + 54 + 12);
     const std::int32_t negative = -2;
     for (int i = 0; i < 4; ++i) {
-        flipped[22 + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(negative) >> (8 * i));
+        flipped[22 + i] =
+            static_cast<std::uint8_t>(static_cast<std::uint32_t>(negative) >> (8 * i));
     }
     const auto decoded = raster::decodeBmp(flipped.data(), flipped.size());
     ASSERT_TRUE(decoded);

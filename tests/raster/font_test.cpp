@@ -1,10 +1,11 @@
+#include "platform/raster/font.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
 #include "platform/raster/cp1252.h"
-#include "platform/raster/font.h"
 
 namespace {
 
@@ -37,8 +38,8 @@ TEST(Cp1252Test, MapsTheHighControlRangeByTheTable) {
     struct Case {
         std::uint8_t byte;
         char32_t unicode;
-    } cases[] = {{'A', U'A'},      {0x80, 0x20AC}, {0x85, 0x2026}, {0x81, 0x81},
-                 {0x9F, 0x0178},   {0xA0, 0xA0},   {0xF1, 0xF1},   {0xFF, 0xFF}};
+    } cases[] = {{'A', U'A'},    {0x80, 0x20AC}, {0x85, 0x2026}, {0x81, 0x81},
+                 {0x9F, 0x0178}, {0xA0, 0xA0},   {0xF1, 0xF1},   {0xFF, 0xFF}};
     for (const Case& c : cases) {
         EXPECT_EQ(raster::cp1252ToUnicode(c.byte), c.unicode) << int(c.byte);
     }
@@ -57,7 +58,9 @@ TEST(FontTest, CellHeightIsSplitByTheWindowsAscentAndDescent) {
 
 TEST(FontTest, MeasureIsTheSumOfWholePixelAdvances) {
     const Font font(spec(13, 900, false));
-    const std::string text = "ma\xF1" "ana \x80";  // ñ and the euro sign
+    const std::string text =
+        "ma\xF1"
+        "ana \x80";  // ñ and the euro sign
     int sum = 0;
     for (char c : text) {
         EXPECT_GT(font.advance(static_cast<std::uint8_t>(c)), 0);

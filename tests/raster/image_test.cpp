@@ -1,7 +1,8 @@
+#include "platform/raster/image.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/raster/draw.h"
-#include "platform/raster/image.h"
 
 namespace {
 
