@@ -12,6 +12,18 @@ using platform::WindowId;
 
 namespace {
 
+// Counts the handlers running, which nest while a dialog's own loop is up.
+class Nesting {
+public:
+    explicit Nesting(int& depth) : depth(depth) { ++depth; }
+    ~Nesting() { --depth; }
+    Nesting(const Nesting&) = delete;
+    Nesting& operator=(const Nesting&) = delete;
+
+private:
+    int& depth;
+};
+
 // The point of a button message: x in the low, y in the high 16 bits.
 std::int32_t packPoint(int x, int y) {
     const std::uint32_t packed =
@@ -27,7 +39,7 @@ SimFramework::SimFramework(SimWindows& windows, SimPointer& pointer)
 }
 
 int SimFramework::runModal(platform::DialogHandlers& dialog) {
-    if (handlers != nullptr) throw std::logic_error("the keyboard window is already up");
+    if (running()) throw std::logic_error("the keyboard window is already up");
     // The window goes away however the run ends, a thrown exit included.
     struct Closer {
         SimFramework& framework;
@@ -44,7 +56,7 @@ int SimFramework::runModal(platform::DialogHandlers& dialog) {
 }
 
 void SimFramework::start(platform::DialogHandlers& dialog) {
-    if (handlers != nullptr) throw std::logic_error("the keyboard window is already up");
+    if (running()) throw std::logic_error("the keyboard window is already up");
     handlers = &dialog;
     endedFlag = false;
     creationFailed = false;
@@ -108,18 +120,19 @@ void SimFramework::exitProcess(int code) {
 template <typename Handler>
 void SimFramework::post(Handler handler) {
     if (!running()) return;
-    handlers->PreTranslateMessage();
-    if (running()) {
-        handler();
-        paintIfNeeded();
+    {
+        const Nesting nesting(depth);
+        handlers->PreTranslateMessage();
+        if (running()) handler();
     }
+    paintIfNeeded();
     closeIfEnded();
 }
 
 void SimFramework::closeIfEnded() {
-    // Once the handler that ended the dialog returns, the loop ends and the
-    // window is destroyed.
-    if (endedFlag) windows.destroyWindow(windows.keyboardWindow());
+    // The dialog's loop ends, and destroys the window, once control is back
+    // in it: after the outermost handler, not inside a nested dialog's loop.
+    if (endedFlag && depth == 0) windows.destroyWindow(windows.keyboardWindow());
 }
 
 void SimFramework::pointerTo(int clientX, int clientY) {
@@ -144,7 +157,11 @@ void SimFramework::click(int clientX, int clientY, bool left) {
     // to activate; the question is sent, so it is not pre-translated.
     const WindowId keyboard = keyboardWindow();
     if (windows.foregroundWindow() != keyboard) {
-        const int reply = handlers->OnMouseActivate();
+        int reply = 0;
+        {
+            const Nesting nesting(depth);
+            reply = handlers->OnMouseActivate();
+        }
         if (reply == kMouseActivate || reply == kMouseActivateAndEat) {
             ++activations;
             windows.setForeground(keyboard);
@@ -167,7 +184,11 @@ void SimFramework::click(int clientX, int clientY, bool left) {
 
 std::intptr_t SimFramework::sendPrivate(int n, std::uintptr_t wParam) {
     if (!running()) return 0;
-    const std::intptr_t reply = handlers->OnPrivateMessage(n, wParam);
+    std::intptr_t reply = 0;
+    {
+        const Nesting nesting(depth);
+        reply = handlers->OnPrivateMessage(n, wParam);
+    }
     paintIfNeeded();
     closeIfEnded();
     return reply;
@@ -192,12 +213,15 @@ bool SimFramework::paintIfNeeded() {
     if (!running() || !invalid) return false;
     const SimWindow* window = windows.window(keyboardWindow());
     if (!window || !window->visible || window->minimised) return false;
-    handlers->PreTranslateMessage();
-    if (!running()) return false;
-    // Validated before the handler, so that what it invalidates stays pending.
-    invalid = false;
-    ++paints;
-    handlers->OnPaint();
+    {
+        const Nesting nesting(depth);
+        handlers->PreTranslateMessage();
+        if (!running()) return false;
+        // Validated before the handler, so that what it invalidates stays pending.
+        invalid = false;
+        ++paints;
+        handlers->OnPaint();
+    }
     closeIfEnded();
     return true;
 }

@@ -105,6 +105,7 @@ private:
     bool iconSet = false;
     int paints = 0;
     int activations = 0;
+    int depth = 0;  // handlers running
     std::vector<Invalidation> invalidationLog;
 };
 

@@ -141,6 +141,25 @@ TEST_F(FrameworkTest, EndingInsideAHandlerSkipsThePaintAfterIt) {
     EXPECT_EQ(dialog.take(), (Log{"activate", "pre", "lbutton 65537"}));
 }
 
+TEST_F(FrameworkTest, EndingInANestedLoopClosesTheWindowOnlyAfterTheOuterHandler) {
+    startKeyboard();
+    bool aliveAfterDialog = false;
+    desktop.queueFileAnswer(sim::FileAnswer::run([this] {
+        desktop.close();          // while the dialog's loop is up
+        desktop.leftClick(2, 2);  // ended: not delivered
+        return std::nullopt;
+    }));
+    dialog.onClick = [&] {
+        dialog.onClick = nullptr;
+        desktop.platform().dialogs.runFileDialog(true, "C:\\Pelvok", "");
+        aliveAfterDialog = desktop.framework().keyboardWindow() != 0;
+    };
+    desktop.leftClick(1, 1);
+    EXPECT_EQ(dialog.take(), (Log{"activate", "pre", "lbutton 65537", "pre", "close"}));
+    EXPECT_TRUE(aliveAfterDialog);
+    EXPECT_EQ(desktop.framework().keyboardWindow(), 0u);
+}
+
 TEST_F(FrameworkTest, AKeyboardThatAsksToBeActivatedTakesTheForeground) {
     const platform::WindowId editor = desktop.windows().createWindow("Editor", {0, 0, 10, 10});
     desktop.windows().setForeground(editor);
