@@ -75,6 +75,7 @@ void KeyboardLayout::loadTables(const LayoutTables& tables) {
     currentColumn = 0;
     columnCount = tables.columnCount;
     rowCount = tables.rowCount;
+    optimizedLetters = &tables == &optimizedTables();
 }
 
 void KeyboardLayout::loadPage() {

@@ -39,6 +39,9 @@ public:
     void loadTables(const LayoutTables& tables);
     // Loads the symbols, optimized or QWERTY set as the flags say.
     void loadPage();
+    // Whether the rows in force are the built-in optimized letters, so that
+    // the window shows the pictures of the keys that are really there.
+    bool showsOptimizedLetters() const { return optimizedLetters; }
 
     std::uint8_t getCapsLock() const { return capsLock; }
     void setCapsLock(std::uint8_t value) { capsLock = value; }
@@ -106,5 +109,6 @@ private:
     std::uint8_t symbolsPage = 0;
     std::int32_t letterLayout = 2;
     std::int32_t fileDialogKind = 0;
+    bool optimizedLetters = false;
     std::vector<KeyLine> lines;
 };

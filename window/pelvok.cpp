@@ -1,6 +1,16 @@
-#include "window/pelvokDlg.h"
-
-// Stub: to be written.
 #include "window/pelvok.h"
 
-bool CPelvokApp::InitInstance() { return false; }
+#include "window/pelvokDlg.h"
+
+bool CPelvokApp::InitInstance() {
+    CPelvokDlg window(platform_);
+    window.PrepareToRun();
+    window.DoModal();
+    return false;
+}
+
+int pelvokMain(platform::Platform& platform) {
+    CPelvokApp application(platform);
+    application.InitInstance();
+    return 0;
+}

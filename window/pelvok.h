@@ -12,3 +12,6 @@ public:
 private:
     platform::Platform& platform_;
 };
+
+// The keyboard's entry point for the platform's main (platform/win32/app_entry.h).
+int pelvokMain(platform::Platform& platform);

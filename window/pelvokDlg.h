@@ -3,6 +3,10 @@
 // window/placement.cpp, window/painting.cpp, window/pointer.cpp,
 // window/dictionary_ops.cpp, typing/activation.cpp, typing/composition.cpp,
 // typing/prediction.cpp and dictionary/dictionary_files.cpp.
+//
+// After WM_CLOSE the model is destroyed (`layout` is null) while the window
+// object lives on until the modal run returns: every handler and every
+// operation that a message can reach returns at once when `layout` is null.
 #pragma once
 
 #include <array>
@@ -17,13 +21,12 @@
 #include "model/KeyPoint.h"
 #include "model/KeyboardLayout.h"
 #include "platform/platform.h"
+#include "window/messages.h"
 
 class SqliteException;
 
 // Registry key of the settings, under HKEY_CURRENT_USER.
 inline constexpr const char* kSettingsKey = "SOFTWARE\\KeyBoardQuorvel";
-// Caption of every message box of the keyboard.
-inline constexpr const char* kMessageCaption = "zavidavuz";
 
 class CPelvokDlg : public platform::DialogHandlers {
 public:
@@ -67,7 +70,8 @@ public:
     void applySize(int step);
     void nextSize();
 
-    // Painting.
+    // Painting. The picture of the page and size step on show, null when none.
+    const platform::Picture* chosenPicture() const;
     void drawHighlight(std::uint8_t red, std::uint8_t green, std::uint8_t blue, double rings,
                        double scale);
 
@@ -96,6 +100,9 @@ public:
     KeyPoint highlight1;  // highlight rectangle, base size
     KeyPoint highlight2;
     int highlightState = 1;  // 1 hover, 2 pressed, 3 none
+    // The twenty pictures, page by page, size steps 1 to 4 (symbols, lower
+    // case, upper case, lower case with SHIFT lit, upper case with SHIFT lit),
+    // then the four letter pages of the optimized arrangement.
     std::vector<std::unique_ptr<platform::Picture>> pictures;
     int screenWidth = 0;
     int screenHeight = 0;
@@ -115,7 +122,57 @@ public:
 
     platform::Platform& platform() { return platform_; }
 
+    // ---- Key activation, pointer input, dictionary files and the message
+    // boundary (typing/activation.cpp, typing/character_keys.cpp,
+    // window/pointer.cpp, dictionary/dictionary_files.cpp,
+    // window/message_guard.h) ----
+
+    // Every handler runs its body through guarded (window/message_guard.h):
+    // nothing runs once the model is gone (after WM_CLOSE), and a dictionary
+    // or model failure is shown instead of leaving the handler, which then
+    // returns `fallback`.
+    template <typename Body>
+    void guarded(Body&& body);
+    template <typename Result, typename Body>
+    Result guarded(Result fallback, Body&& body);
+    // Shows a failure of the dictionary in use, once for each SQLite code
+    // until another dictionary is opened.
+    void reportDictionaryFailure(const SqliteException& failure);
+    void reportModelFailure();
+    // After opening a dictionary, its failures are shown again.
+    void forgetShownFailures() { shownFailures_.clear(); }
+
 private:
+    void activateCommand(const Key& key);
+    void activateDirect(const Key& key);
+    void activateCharacter(const Key& key, std::int16_t scanned, const std::string& line);
+    void typePlainCharacter(const Key& key, std::int16_t scanned, const std::string& line);
+    void typeShiftedCharacter(const Key& key, std::int16_t scanned, const std::string& line,
+                              bool oneShot);
+    void completeSuggestion(std::uint8_t code, const std::string& line);
+    void typeCompletionCharacter(std::uint8_t ch, bool& capitalise);
+    void exitKeyboard();
+    void movePointerTo(const Key& key);
+    // The chosen command of the menu, 0 when none.
+    int showContextMenu(int menuId, const std::vector<int>& disabledItems);
+    // The two fixed export files; false when one could not be written.
+    bool writeExportFiles();
+    void openDictionaryFile(const platform::FileChoice& choice);
+    void exportWordTable(const platform::FileChoice& choice);
+
+    std::vector<int> shownFailures_;  // SQLite codes already shown
+    bool ending_ = false;             // the exit command has run
+    // ---- end of the section ----
+
+private:
+    // Start-up.
+    void readSettings();
+    void useDefaultDictionary();
+    bool openDictionary();
+    void openDictionaryOrDefault();
+    // Painting.
+    void drawSuggestions(platform::Surface& surface, float scale);
+
     platform::Platform& platform_;
     DictionaryStore store_;
 };

@@ -51,8 +51,10 @@ TEST(KeyboardLayoutCreation, StartupTableStaysUntilTheFirstPageLoad) {
     KeyboardLayout layout(startupTables());
     layout.setLetterLayout(1);
     EXPECT_EQ(signature(layout), signature(TableSet::Startup));
+    EXPECT_FALSE(layout.showsOptimizedLetters());
     layout.loadPage();
     EXPECT_EQ(signature(layout), signature(TableSet::Optimized));
+    EXPECT_TRUE(layout.showsOptimizedLetters());
 }
 
 TEST(LoadPage, ChoosesTheTableSetFromTheFlags) {
@@ -86,6 +88,7 @@ TEST(LoadPage, ChoosesTheTableSetFromTheFlags) {
         layout.setCurrent(5, 7);
         layout.loadPage();
         EXPECT_EQ(signature(layout), signature(c.expected));
+        EXPECT_EQ(layout.showsOptimizedLetters(), c.expected == TableSet::Optimized);
         EXPECT_EQ(layout.getCurrentRow(), 0);
         EXPECT_EQ(layout.getCurrentColumn(), 0);
         EXPECT_EQ(layout.currentKey().getVirtualKey(), 27);
