@@ -1,5 +1,182 @@
+// Switching to another dictionary file, and writing the dictionary out as text.
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+#include "dictionary/SqliteException.h"
+#include "dictionary/statements.h"
+#include "dictionary/text_export.h"
+#include "window/messages.h"
 #include "window/pelvokDlg.h"
 
-// Stub: to be written.
-void CPelvokDlg::ChooseDictionaryFile(int) {}
-void CPelvokDlg::ExportDictionary() {}
+namespace {
+
+constexpr const char* kIncompatibleFormat = "Formato incompatible / Uncompatible format";
+constexpr const char* kLostData = "Datos perdidos / lost of data";
+
+constexpr int kOpenDictionary = 1;
+constexpr int kExportToFile = 2;
+
+std::string cannotWrite(const std::string& path) {
+    return "No se puede escribir el archivo " + path + " / Cannot write the file " + path;
+}
+
+// The platform's filter list: pairs of texts, each ending in NUL, and one
+// more NUL at the end.
+std::string dictionaryFilter() {
+    std::string filter =
+        "Diccionary files (*.dic)\x01*.dic\x01"
+        "All files (*.*)\x01*.*\x01";
+    std::replace(filter.begin(), filter.end(), '\x01', '\0');
+    filter.push_back('\0');
+    return filter;
+}
+
+// Compared byte for byte: "DIC" is not "dic".
+std::string extensionOf(const std::string& title) {
+    const std::size_t dot = title.rfind('.');
+    return dot == std::string::npos ? std::string() : title.substr(dot + 1);
+}
+
+std::string baseNameOf(const std::string& title) {
+    const std::size_t dot = title.rfind('.');
+    return dot == std::string::npos ? std::string() : title.substr(0, dot);
+}
+
+std::string inFolder(const std::string& folder, const char* name) {
+    if (folder.empty() || folder.back() == '\\') return folder + name;
+    return folder + "\\" + name;
+}
+
+// Opening it for reading, else for appending, creates a missing file empty.
+void makeExist(const std::string& hostPath) {
+    std::FILE* file = std::fopen(hostPath.c_str(), "rb");
+    if (file == nullptr) file = std::fopen(hostPath.c_str(), "ab");
+    if (file != nullptr) std::fclose(file);
+}
+
+using RowFormat = std::function<std::string(const SqliteQuery&)>;
+
+// One table into a file: the header and a line per row. An empty table
+// leaves the file empty, telling the user `emptyMessage` when there is one.
+// False, after telling the user, when the file could not be written.
+bool exportTable(SqliteDatabase& database, platform::Dialogs& dialogs,
+                 const std::string& hostPath, const std::string& shownPath,
+                 const std::string& countSql, const std::string& rowsSql,
+                 const RowFormat& format, const char* emptyMessage = nullptr) {
+    text_export::File file(hostPath);
+    if (!file.isOpen()) {
+        messages::showError(dialogs, cannotWrite(shownPath));
+        return false;
+    }
+    const int count = database.queryInt(countSql);
+    if (count > 0) {
+        SqliteQuery rows = database.runQuery(rowsSql);
+        file.write(text_export::Header(count));
+        for (int i = 0; i < count && !rows.atEnd(); ++i) {
+            file.write(format(rows));
+            rows.next();
+        }
+        rows.finalize();
+    } else if (emptyMessage != nullptr) {
+        messages::showError(dialogs, emptyMessage);
+    }
+    if (!file.close()) {
+        messages::showError(dialogs, cannotWrite(shownPath));
+        return false;
+    }
+    return true;
+}
+
+std::string wordLine(const SqliteQuery& row) {
+    return text_export::WordLine(row.textOr(0, ""), row.textOr(1, ""), row.intOr(2, 0));
+}
+
+std::string pairLine(const SqliteQuery& row) {
+    return text_export::PairLine(row.textOr(0, ""), row.textOr(1, ""), row.textOr(2, ""),
+                                 row.intOr(3, 0));
+}
+
+}  // namespace
+
+void CPelvokDlg::ChooseDictionaryFile(int kind) {
+    // One file dialog at a time: its hooks keep the state of a single one.
+    if (layout->getFileDialogKind() != 0) return;
+
+    // While the dialog is up the exit command knows which one to close.
+    struct DialogKind {
+        CPelvokDlg& window;
+        ~DialogKind() {
+            if (window.layout) window.layout->setFileDialogKind(0);
+        }
+    } dialogKind{*this};
+    layout->setFileDialogKind(kind);
+    const std::optional<platform::FileChoice> choice = platform().dialogs.runFileDialog(
+        kind != kExportToFile, platform().files.currentDirectory(), dictionaryFilter());
+    // The keyboard keeps running under the dialog: it may have been ended
+    // or closed meanwhile.
+    if (!choice || ending_ || !layout) return;
+    if (kind == kExportToFile) {
+        exportWordTable(*choice);
+    } else {
+        openDictionaryFile(*choice);
+    }
+}
+
+void CPelvokDlg::openDictionaryFile(const platform::FileChoice& choice) {
+    const std::string extension = extensionOf(choice.title);
+    if (extension == "txt") return;  // no text import exists
+    if (extension != "dic") {
+        messages::showError(platform().dialogs, kIncompatibleFormat);
+        return;
+    }
+    const std::string previousPath = dictionaryPath;
+    const std::string previousName = dictionaryName;
+    const bool previousOpen = database.isOpen();
+    database.interrupt();
+    database.close();
+    makeExist(platform().files.hostPath(choice.fullPath));
+    dictionaryPath = choice.fullPath;
+    dictionaryName = baseNameOf(choice.title);
+    forgetShownFailures();
+    try {
+        database.open(platform().files.sqlitePath(dictionaryPath));
+        store_.CreateWordsTableIfMissing();
+        store_.CreateSuccessorsTableIfMissing();
+    } catch (const SqliteException& failure) {
+        // Not a dictionary the keyboard can use: back to the one it had.
+        database.close();
+        messages::showDictionaryFailure(platform().dialogs, dictionaryPath, failure);
+        dictionaryPath = previousPath;
+        dictionaryName = previousName;
+        if (previousOpen) database.open(platform().files.sqlitePath(dictionaryPath));
+        return;
+    }
+    LoadSentenceStarters();
+}
+
+void CPelvokDlg::exportWordTable(const platform::FileChoice& choice) {
+    if (exportTable(database, platform().dialogs, platform().files.hostPath(choice.fullPath),
+                    choice.fullPath, statements::FileExportCount(),
+                    statements::FileExportRows(), wordLine, kLostData))
+        platform().pointer.beep(1000, 100);
+}
+
+void CPelvokDlg::ExportDictionary() { writeExportFiles(); }
+
+bool CPelvokDlg::writeExportFiles() {
+    // The current directory follows the folder of the file last chosen.
+    const std::string folder = platform().files.currentDirectory();
+    platform::Files& files = platform().files;
+    const std::string words = inFolder(folder, "resultados1.txt");
+    if (!exportTable(database, platform().dialogs, files.hostPath(words), words,
+                     statements::WordExportCount(), statements::WordExportRows(), wordLine))
+        return false;
+    const std::string pairs = inFolder(folder, "resultados2.txt");
+    if (!exportTable(database, platform().dialogs, files.hostPath(pairs), pairs,
+                     statements::PairExportCount(), statements::PairExportRows(), pairLine))
+        return false;
+    platform().pointer.beep(800, 20);
+    return true;
+}

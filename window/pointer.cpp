@@ -1,10 +1,203 @@
+// Pointer input, the context menus and the private messages through which
+// other programs show, hide and drive the keyboard.
+#include "typing/key_sender.h"
+#include "window/message_guard.h"
 #include "window/pelvokDlg.h"
 
-// Stub: to be written.
-void CPelvokDlg::PreTranslateMessage() {}
+namespace {
+
+constexpr int kDeleteWordMenu = 32771;
+constexpr int kDeleteWordCommand = 32772;
+constexpr int kSizeMenu = 32773;
+constexpr int kSmallCommand = 32774;
+constexpr int kExtraBigCommand = 32777;
+
+// Private messages, WM_USER + n.
+constexpr int kShow = 10;
+constexpr int kHide = 11;
+constexpr int kDrive = 20;
+constexpr int kSnap = 31;
+constexpr int kResetLine = 33;
+
+// The size step 4 is for screens wider than this.
+constexpr int kNarrowScreen = 1024;
+
+// Height of the text-line strip across the top of the window.
+int stripHeight(float scale) { return static_cast<int>(30 * scale); }
+
+bool sameCorner(const KeyPoint& a, const KeyPoint& b) {
+    return a.getX() == b.getX() && a.getY() == b.getY();
+}
+
+}  // namespace
+
+void CPelvokDlg::PreTranslateMessage() {
+    guarded([&] {
+        // Sharing the input state of the application in front lets the
+        // keyboard see its active window and focus.
+        platform::Windows& windows = platform().windows;
+        const platform::WindowId front = windows.foregroundWindow();
+        if (front == 0 || !windows.isWindow(front)) return;
+        if (front == platform().framework.keyboardWindow() || front == lastTarget) return;
+        if (windows.isWindow(lastTarget)) windows.attachInput(lastTarget, false);
+        lastTarget = front;
+        windows.attachInput(front, true);
+    });
+}
+
+// A click must neither activate the keyboard nor be lost.
 int CPelvokDlg::OnMouseActivate() { return 3; }
-void CPelvokDlg::OnMouseMove() {}
-void CPelvokDlg::OnLButtonUp(std::uint32_t, std::int32_t) {}
-void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t) {}
-std::intptr_t CPelvokDlg::OnPrivateMessage(int, std::uintptr_t) { return 0; }
-void CPelvokDlg::OnCommand(int) {}
+
+void CPelvokDlg::OnMouseMove() {
+    guarded([&] {
+        const platform::Point pointer = platform().pointer.cursorPos();
+        const platform::Rect window =
+            platform().windows.windowRect(platform().framework.keyboardWindow());
+        layout->selectAt(pointer.x - window.left, pointer.y - window.top);
+        const Key key = layout->currentKey();
+        if (key.getVirtualKey() == 0 || sameCorner(key.getPoint1(), highlight1) ||
+            sameCorner(key.getPoint2(), highlight2))
+            return;
+        highlightState = 1;
+        highlight1 = key.getPoint1();
+        highlight2 = key.getPoint2();
+        platform::Rect below = platform().framework.clientRect();
+        below.top = stripHeight(layout->getScale());
+        platform().framework.invalidate(&below);
+    });
+}
+
+void CPelvokDlg::OnLButtonUp(std::uint32_t, std::int32_t point) {
+    guarded([&] {
+        const std::int32_t cell = layout->cellAt(point);
+        const int column = packedLow(cell);
+        const int row = packedHigh(cell);
+        if (column == -1 || row == -1) return;
+        selectCell(column, row);
+        platform().framework.invalidate(nullptr);
+        ActivateCurrentKey();
+    });
+}
+
+void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
+    guarded([&] {
+        const std::int32_t cell = layout->cellAt(point);
+        highlightState = 3;
+        const int column = packedLow(cell);
+        const int row = packedHigh(cell);
+        if (column == -1 || row == -1) return;
+        selectCell(column, row);
+        const Key key = layout->currentKey();
+        KeySender keys(platform().keystrokes);
+        const std::int16_t scanned = keys.scan(key.getVirtualKey());
+        const std::uint8_t target = KeySender::lowByte(scanned);
+        const int shiftState = KeySender::highByte(scanned);
+        const platform::WindowId active = platform().windows.activeWindow();
+
+        int chosen = 0;
+        if (key.getSize() != 0 && key.isCommand() == 0 && key.isDirect() == 0 &&
+            shiftState == 0) {
+            if (target >= '1' && target <= '6' && layout->getSymbolsPage() == 0 &&
+                !suggestions[static_cast<std::size_t>(target - '1')].empty()) {
+                chosen = showContextMenu(kDeleteWordMenu, {});
+            } else if (target == 'W') {
+                platform().pointer.beep(800, 50);
+                if (writeExportFiles()) platform().pointer.beep(800, 100);
+            }
+        } else if (target == 'T') {
+            // Control+T: the magnifier and the Caps Lock key (code 20).
+            std::vector<int> disabled;
+            if (screenWidth <= kNarrowScreen) disabled.push_back(kExtraBigCommand);
+            chosen = showContextMenu(kSizeMenu, disabled);
+        }
+        platform().windows.setActiveWindow(active);
+        platform().framework.invalidate(nullptr);
+        // The chosen item arrives after the right click, as WM_COMMAND.
+        if (chosen != 0) OnCommand(chosen);
+    });
+}
+
+int CPelvokDlg::showContextMenu(int menuId, const std::vector<int>& disabledItems) {
+    return platform().dialogs.trackPopupMenu(menuId, platform().pointer.cursorPos(),
+                                             disabledItems);
+}
+
+void CPelvokDlg::OnCommand(int id) {
+    guarded([&] {
+        if (id == kDeleteWordCommand) {
+            DeleteSuggestedWord();
+        } else if (id >= kSmallCommand && id <= kExtraBigCommand) {
+            applySize(id - kSmallCommand + 1);
+        }
+    });
+}
+
+std::intptr_t CPelvokDlg::OnPrivateMessage(int n, std::uintptr_t wParam) {
+    return guarded(std::intptr_t{0}, [&]() -> std::intptr_t {
+        const platform::WindowId keyboard = platform().framework.keyboardWindow();
+        switch (n) {
+            case kShow:
+                return platform().windows.showWindow(keyboard, true) ? 1 : 0;
+            case kHide:
+                return platform().windows.showWindow(keyboard, false) ? 1 : 0;
+            case kDrive: {
+                Key moved;
+                switch (static_cast<char>(wParam & 0xFF)) {
+                    case 'A':
+                        moved = moveCurrentUp();
+                        break;
+                    case 'C':
+                        moved = moveCurrentLeft();
+                        break;
+                    case 'E':
+                        moved = moveCurrentDown();
+                        break;
+                    case 'G':
+                        moved = moveCurrentRight();
+                        break;
+                    case 'W':
+                        ActivateCurrentKey();
+                        return 0;
+                    default:
+                        return 0;
+                }
+                // At the edge of the grid the pointer stays.
+                if (moved.getColumn() != -1) movePointerTo(moved);
+                return 0;
+            }
+            case kSnap: {
+                const platform::Point pointer = platform().pointer.cursorPos();
+                const platform::Rect window = platform().windows.windowRect(keyboard);
+                layout->selectAt(pointer.x - window.left, pointer.y - window.top);
+                const Key key = layout->currentKey();
+                highlight1 = key.getPoint1();
+                highlight2 = key.getPoint2();
+                movePointerTo(key);
+                // The frame moves: the old one goes as the new one is drawn.
+                platform().framework.invalidate(nullptr);
+                return 0;
+            }
+            case kResetLine: {
+                textLine = "_";
+                cursorPos = 0;
+                platform::Rect strip = platform().framework.clientRect();
+                strip.bottom = stripHeight(layout->getScale());
+                platform().framework.invalidate(&strip);
+                return 0;
+            }
+            default:
+                return 0;
+        }
+    });
+}
+
+void CPelvokDlg::movePointerTo(const Key& key) {
+    const platform::Rect window =
+        platform().windows.windowRect(platform().framework.keyboardWindow());
+    const float s = layout->getScale();
+    const KeyPoint a = key.getPoint1();
+    const KeyPoint b = key.getPoint2();
+    const int x = static_cast<int>((a.getX() + (b.getX() - a.getX()) / 2) * s);
+    const int y = static_cast<int>((a.getY() + (b.getY() - a.getY()) / 2) * s);
+    platform().pointer.setCursorPos(platform::Point{window.left + x, window.top + y});
+}

@@ -1,0 +1,207 @@
+// Activating a character key: plain, shifted, Control and AltGr characters,
+// the one-shot SHIFT, the automatic spaces around punctuation, the closing
+// question mark, and the completion of a word from a suggestion key.
+#include "typing/key_sender.h"
+#include "typing/text_utils.h"
+#include "window/pelvokDlg.h"
+
+namespace {
+
+constexpr std::uint8_t kInvertedQuestion = 0xBF;  // '¿'
+// Spanish layout: the key of ç, of ñ, of '?' (shifted) and of '¿' (shifted).
+constexpr std::uint8_t kCedillaKey = 0xBF;
+constexpr std::uint8_t kEnyeKey = 0xC0;
+constexpr std::uint8_t kQuestionKey = 0xDB;
+constexpr std::uint8_t kInvertedQuestionKey = 0xDD;
+constexpr std::uint8_t kCapitalCedilla = 0xC7;
+constexpr std::uint8_t kCapitalEnye = 0xD1;
+
+bool isCapitalAZ(unsigned char c) { return c >= 'A' && c <= 'Z'; }
+
+// A letter has two cases (ConvertCase changes it one way or the other).
+bool isCasedLetter(unsigned char c) { return ConvertCase(1, c) != ConvertCase(2, c); }
+
+}  // namespace
+
+void CPelvokDlg::activateCharacter(const Key& key, std::int16_t scanned, const std::string& line) {
+    KeySender keys(platform().keystrokes);
+    const std::uint8_t code = key.getVirtualKey();
+    std::uint8_t charKey = KeySender::lowByte(scanned);
+    const int shiftState = KeySender::highByte(scanned);
+
+    // A character replaces the selection; the latch that extended it is spent.
+    if (selectionActive) {
+        layout->setShiftLatched(0);
+        layout->setShiftConsumed(0);
+    }
+    bool oneShot = false;
+    if ((charKey >= keys.keyOf('a') && charKey <= keys.keyOf('z')) || charKey == kCedillaKey ||
+        charKey == kEnyeKey) {
+        oneShot = layout->getShiftLatched() != 0;
+        if (charKey == kCedillaKey) charKey = kCapitalCedilla;
+        if (charKey == kEnyeKey) charKey = kCapitalEnye;
+    }
+
+    switch (shiftState) {
+        case 0:
+            if (oneShot) {
+                // The key is taken as its capital letter (Ç and Ñ included).
+                keys.tapWith(vk::kShift, keys.keyOf(charKey));
+                UpdateComposition(code, true, false);
+            } else if (layout->getSymbolsPage() == 0 && charKey >= '1' && charKey <= '6') {
+                completeSuggestion(code, line);
+            } else {
+                typePlainCharacter(key, scanned, line);
+            }
+            break;
+        case vk::kShiftState:
+            typeShiftedCharacter(key, scanned, line, oneShot);
+            break;
+        case vk::kControlState:
+            keys.tap(keys.keyOf(charKey));
+            UpdateComposition(KeySender::lowByte(scanned), false, false);
+            break;
+        case vk::kControlState | vk::kAltState: {
+            const std::uint8_t target = keys.keyOf(code);
+            keys.send(vk::kMenu, vk::kDown0);
+            keys.send(vk::kControl, vk::kDown0);
+            keys.send(target, vk::kDownExtended);
+            keys.send(target, vk::kUpExtended);
+            keys.send(vk::kControl, vk::kUp0);
+            keys.send(vk::kMenu, vk::kUp0);
+            UpdateComposition(code, false, false);
+            break;
+        }
+        default:
+            // No key of the layout types it (or an unusual modifier set).
+            break;
+    }
+}
+
+void CPelvokDlg::typePlainCharacter(const Key& key, std::int16_t scanned,
+                                    const std::string& line) {
+    KeySender keys(platform().keystrokes);
+    const std::uint8_t code = key.getVirtualKey();
+    const unsigned char before = charAt(line, cursorPos - 1);
+    auto is = [&](char ch) { return scanned == keys.scan(static_cast<std::uint8_t>(ch)); };
+
+    // A hyphen or an apostrophe joins the word before it.
+    if ((is('-') || is('\'')) && before == ' ') {
+        keys.tap(vk::kBackspace);
+        keys.tap(KeySender::lowByte(scanned));
+        UpdateComposition(code, false, false);
+        return;
+    }
+    const bool punctuation = is('.') || is(',') || is(':') || is(';');
+    // No space before punctuation, no double space.
+    if ((punctuation || is(' ')) && before == ' ' && !spaceAbsorbed) keys.tap(vk::kBackspace);
+    keys.tap(keys.keyOf(code));
+    if (punctuation && layout->getSymbolsPage() == 0) {
+        if (is('.')) layout->setShiftLatched(1);  // a sentence begins with a capital
+        keys.tap(keys.keyOf(' '));
+    }
+    UpdateComposition(code, false, false);
+}
+
+void CPelvokDlg::typeShiftedCharacter(const Key& key, std::int16_t scanned,
+                                      const std::string& line, bool oneShot) {
+    KeySender keys(platform().keystrokes);
+    const std::uint8_t code = key.getVirtualKey();
+    const int c = cursorPos;
+    const unsigned char before = charAt(line, c - 1);
+    std::uint8_t charKey = KeySender::lowByte(scanned);
+
+    // The key of '¿' after a word closes the question with '?'. Right after
+    // a '¿' (an empty question) it takes that '¿' and the space before it back.
+    if (charKey == kInvertedQuestionKey && layout->getSymbolsPage() == 0 &&
+        ((line.size() > 1 && before != ' ') || before == kInvertedQuestion)) {
+        if (before == kInvertedQuestion) {
+            keys.tap(vk::kBackspace);
+            if (charAt(line, c - 2) == ' ') keys.tap(vk::kBackspace);
+        }
+        charKey = kQuestionKey;
+    }
+    keys.tapWith(vk::kShift, charKey);
+    if (before == kInvertedQuestion && charKey == kQuestionKey && c > 1) keys.tap(keys.keyOf(' '));
+    UpdateComposition(code, true, false);
+    if (oneShot && layout) layout->setShiftLatched(0);
+}
+
+void CPelvokDlg::completeSuggestion(std::uint8_t code, const std::string& line) {
+    KeySender keys(platform().keystrokes);
+    const std::string word = suggestions[static_cast<std::size_t>(code - '1')];
+    if (word.empty()) {
+        UpdateComposition(code, false, false);
+        return;
+    }
+    spaceAbsorbed = false;
+    std::string text = line;
+    const int c = cursorPos;
+    auto at = [&text](long i) { return charAt(text, i); };
+    const unsigned char before = at(c - 1);
+    const bool attached = before != ' ' && before != '-' && before != '\'' &&
+                          before != kInvertedQuestion && c + 1 < static_cast<int>(text.size());
+
+    // Take back the partial word before the marker; a capital in it makes
+    // the completed word begin with one.
+    bool capitalise = false;
+    for (int r = c; !(at(r - 1) == ' ' || at(r) == '-' || at(r) == '\'' ||
+                      at(r - 1) == kInvertedQuestion || r <= 0);) {
+        keys.tap(vk::kBackspace);
+        --r;
+        if (isCapitalAZ(at(r))) capitalise = true;
+    }
+    const unsigned char first = static_cast<unsigned char>(word[0]);
+    if ((first == '-' || first == '\'') && (before == ' ' || before == first))
+        keys.tap(vk::kBackspace);
+    // And the rest of the word after the marker.
+    while (static_cast<int>(text.size()) > c + 1 && at(c + 1) != ' ') {
+        keys.tap(vk::kDelete);
+        text.erase(static_cast<std::size_t>(c + 1), 1);
+    }
+    for (const char ch : word) typeCompletionCharacter(static_cast<std::uint8_t>(ch), capitalise);
+    textLine = text;
+    if (!attached) keys.tap(vk::kSpace);
+    UpdateComposition(code, false, false);
+}
+
+// One character of a completed word, with the modifiers the layout asks for.
+void CPelvokDlg::typeCompletionCharacter(std::uint8_t ch, bool& capitalise) {
+    KeySender keys(platform().keystrokes);
+    unsigned char x = ch;
+    bool withoutKey = false;
+    if (keys.scan(ch) < 0) {
+        unsigned char vowel = ch;
+        const unsigned char accent = SplitAccentedVowel(ch, vowel);
+        if (accent == ' ') {
+            // Neither a key nor a dead key makes it: typed as the character.
+            withoutKey = true;
+        } else {
+            const std::int16_t deadKey = keys.scan(accent);
+            keys.tapWithState(KeySender::lowByte(deadKey), KeySender::highByte(deadKey));
+            x = vowel;
+        }
+    }
+    const bool capsLock = layout->getCapsLock() != 0;
+    const bool latched = layout->getShiftLatched() != 0;
+    if (capitalise) {
+        if (!capsLock && x >= 'a' && x <= 'z') x = static_cast<unsigned char>(x - 'a' + 'A');
+        capitalise = false;
+    }
+
+    const std::int16_t scanned = keys.scan(x);
+    if (withoutKey || scanned < 0) {
+        keys.typeCharacter(x);
+    } else if (isCasedLetter(x)) {
+        // Caps Lock in the system raises a plain letter; the latch flips it.
+        const bool capital = x == ConvertCase(1, x);
+        const bool shift = (capital && !capsLock) || latched;
+        keys.tapWithState(KeySender::lowByte(scanned), shift ? vk::kShiftState : 0);
+    } else {
+        keys.tapWithState(KeySender::lowByte(scanned), KeySender::highByte(scanned));
+    }
+    if (latched) {
+        layout->setShiftLatched(0);
+        layout->setShiftConsumed(1);
+    }
+}

@@ -1,0 +1,94 @@
+// The keystrokes of key activation: each one keybd_event(vk, scan, flags),
+// and the layout's answer to which key and modifiers type a character.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+namespace vk {
+
+constexpr std::uint8_t kBackspace = 0x08;
+constexpr std::uint8_t kTab = 0x09;
+constexpr std::uint8_t kShift = 0x10;
+constexpr std::uint8_t kControl = 0x11;
+constexpr std::uint8_t kMenu = 0x12;  // Alt
+constexpr std::uint8_t kCapsLock = 0x14;
+constexpr std::uint8_t kSpace = 0x20;
+constexpr std::uint8_t kEnd = 0x23;
+constexpr std::uint8_t kHome = 0x24;
+constexpr std::uint8_t kLeft = 0x25;
+constexpr std::uint8_t kUp = 0x26;
+constexpr std::uint8_t kRight = 0x27;
+constexpr std::uint8_t kDown = 0x28;
+constexpr std::uint8_t kDelete = 0x2E;
+constexpr std::uint8_t kZ = 0x5A;
+constexpr std::uint8_t kF10 = 0x79;
+// The scan code the Delete key is sent with by the delete commands.
+constexpr std::uint8_t kDeleteScan = 142;
+
+// Flags of one keystroke.
+constexpr std::uint32_t kDown0 = 0;
+constexpr std::uint32_t kUp0 = platform::kKeyUp;
+constexpr std::uint32_t kDownExtended = platform::kKeyExtended;
+constexpr std::uint32_t kUpExtended = platform::kKeyExtended | platform::kKeyUp;
+
+// Shift states of the high byte of VkKeyScanA.
+constexpr int kShiftState = 1;
+constexpr int kControlState = 2;
+constexpr int kAltState = 4;
+
+}  // namespace vk
+
+class KeySender {
+public:
+    explicit KeySender(platform::Keystrokes& keystrokes) : keystrokes_(keystrokes) {}
+
+    void send(std::uint8_t key, std::uint32_t flags, std::uint8_t scan = 0) {
+        keystrokes_.keybdEvent(key, scan, flags);
+    }
+    // Down, then up.
+    void tap(std::uint8_t key, std::uint8_t scan = 0) {
+        send(key, vk::kDown0, scan);
+        send(key, vk::kUp0, scan);
+    }
+    // Modifier down, tap, modifier up.
+    void tapWith(std::uint8_t modifier, std::uint8_t key) {
+        send(modifier, vk::kDown0);
+        tap(key);
+        send(modifier, vk::kUp0);
+    }
+    // The key with the modifiers of a VkKeyScanA shift state: Shift, then
+    // Control, then Alt go down, and come up in the reverse order.
+    void tapWithState(std::uint8_t key, int shiftState);
+    void typeCharacter(std::uint8_t ch) { keystrokes_.typeCharacter(ch); }
+
+    // VkKeyScanA of the character: low byte the virtual key, high byte the
+    // shift state; -1 when the layout has no key for it.
+    std::int16_t scan(std::uint8_t ch) { return keystrokes_.vkKeyScan(ch); }
+    // VK(x): the virtual key of the character, its shift state left out.
+    std::uint8_t keyOf(std::uint8_t ch) { return lowByte(scan(ch)); }
+
+    static std::uint8_t lowByte(std::int16_t scanned) {
+        return static_cast<std::uint8_t>(static_cast<std::uint16_t>(scanned) & 0xFF);
+    }
+    static int highByte(std::int16_t scanned) {
+        return static_cast<std::uint16_t>(scanned) >> 8;
+    }
+
+private:
+    platform::Keystrokes& keystrokes_;
+};
+
+inline void KeySender::tapWithState(std::uint8_t key, int shiftState) {
+    const bool shift = (shiftState & vk::kShiftState) != 0;
+    const bool control = (shiftState & vk::kControlState) != 0;
+    const bool alt = (shiftState & vk::kAltState) != 0;
+    if (shift) send(vk::kShift, vk::kDown0);
+    if (control) send(vk::kControl, vk::kDown0);
+    if (alt) send(vk::kMenu, vk::kDown0);
+    tap(key);
+    if (alt) send(vk::kMenu, vk::kUp0);
+    if (control) send(vk::kControl, vk::kUp0);
+    if (shift) send(vk::kShift, vk::kUp0);
+}
