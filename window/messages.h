@@ -21,7 +21,8 @@ inline constexpr const char* kPicturesFailure = "Problema al cargar los Bitmaps 
 inline constexpr const char* kOutOfMemory = "Error, no hay memoria / Error, not enougth memory.";
 
 // "No se puede abrir el diccionario <path> / Cannot open the dictionary
-// <path>", then SQLite's message on a line of its own.
+// <path>", then the failure's message on a line of its own, followed by
+// SQLite's wording of the code when the message lacks it.
 std::string dictionaryFailure(const std::string& path, const SqliteException& failure);
 
 // A message box owned by the keyboard window, with the caption and the stop icon.

@@ -1,0 +1,326 @@
+// Start-up, settings and shutdown of the keyboard window, through the real
+// window on the simulated desktop.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "dictionary/SqliteDatabase.h"
+#include "model/LayoutTables.h"
+#include "tests/support/keyboard_fixture.h"
+#include "window/pelvok.h"
+
+namespace {
+
+using pelvok_test::kDefaultDictionary;
+using pelvok_test::KeyboardTest;
+
+using StartupTest = KeyboardTest;
+
+platform::Rect keyboardRect(sim::SimDesktop& desktop) {
+    return desktop.windows().windowRect(desktop.framework().keyboardWindow());
+}
+
+// The resource number of the last picture painted.
+int lastPicture(sim::SimDesktop& desktop) {
+    int id = 0;
+    for (const sim::DrawRecord& drawn : desktop.graphics().drawLog())
+        if (drawn.kind == sim::DrawRecord::Kind::CopyPicture) id = drawn.pictureId;
+    return id;
+}
+
+bool hasTables(const std::string& sqlitePath) {
+    SqliteDatabase database;
+    database.open(sqlitePath);
+    return database.hasTable("palabras") && database.hasTable("siguientes");
+}
+
+TEST_F(StartupTest, FirstRunWritesTheDefaultsAndCreatesAnEmptyDictionary) {
+    CPelvokDlg& keyboard = start();
+
+    EXPECT_EQ(setting("KeyBoard"), "2");
+    EXPECT_EQ(setting("Zoom"), "1");
+    EXPECT_EQ(setting("Position"), "1");
+    EXPECT_EQ(setting("ruta_BD"), kDefaultDictionary);
+    EXPECT_EQ(setting("nombre_BD"), "default");
+
+    EXPECT_TRUE(std::filesystem::is_directory(harness().hostPath("C:\\Pelvok\\diccionarios")));
+    EXPECT_EQ(std::filesystem::file_size(harness().hostPath(kDefaultDictionary)) > 0, true);
+    EXPECT_TRUE(hasTables(desktop().files().sqlitePath(kDefaultDictionary)));
+    EXPECT_TRUE(keyboard.dictionaryAvailable());
+    EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
+    EXPECT_EQ(keyboard.dictionaryName, "default");
+
+    // The startup table is in force: a dead cell where the arrangement key goes.
+    ASSERT_TRUE(keyboard.layout);
+    EXPECT_EQ(keyboard.layout->line(0).keyAtColumn(2).getVirtualKey(), 0);
+    EXPECT_FALSE(keyboard.layout->showsOptimizedLetters());
+    EXPECT_EQ(keyboard.layout->getLetterLayout(), 2);
+    EXPECT_FLOAT_EQ(keyboard.layout->getScale(), 1.0f);
+    EXPECT_EQ(keyboard.zoom, 1);
+    EXPECT_EQ(keyboard.position, 1);
+    EXPECT_EQ(keyboardRect(desktop()).left, 430);
+    EXPECT_EQ(keyboardRect(desktop()).top, 738);
+
+    EXPECT_EQ(keyboard.textLine, "_");
+    EXPECT_EQ(keyboard.cursorPos, 0);
+    for (const std::string& suggestion : keyboard.suggestions) EXPECT_EQ(suggestion, "");
+    EXPECT_EQ(keyboard.highlightState, 1);
+    EXPECT_TRUE(keyboard.sentenceStart);
+    EXPECT_FALSE(keyboard.selectionActive);
+    EXPECT_FALSE(keyboard.spaceAbsorbed);
+    EXPECT_TRUE(desktop().framework().iconWasSet());
+
+    // The start key is current and highlighted; the QWERTY lower case is shown.
+    EXPECT_EQ(keyboard.layout->getCurrentRow(), 0);
+    EXPECT_EQ(keyboard.layout->getCurrentColumn(), 4);
+    const Key current = keyboard.layout->currentKey();
+    EXPECT_EQ(keyboard.highlight1.getX(), current.getPoint1().getX());
+    EXPECT_EQ(keyboard.highlight2.getY(), current.getPoint2().getY());
+    EXPECT_EQ(lastPicture(desktop()), 161);
+    EXPECT_EQ(desktop().graphics().loadedPictures().size(), 36u);
+    EXPECT_TRUE(desktop().dialogs().messageBoxes().empty());
+}
+
+TEST_F(StartupTest, UnopenableSettingsKeyRunsOnTheDefaults) {
+    desktop().settings().setUnopenable(kSettingsKey, true);
+    CPelvokDlg& keyboard = start();
+    EXPECT_EQ(keyboard.position, 1);
+    EXPECT_EQ(keyboard.zoom, 1);
+    EXPECT_EQ(keyboard.layout->getLetterLayout(), 2);
+    EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
+    EXPECT_EQ(keyboard.dictionaryName, "default");
+    EXPECT_TRUE(keyboard.dictionaryAvailable());
+    EXPECT_TRUE(desktop().settings().writes().empty());
+}
+
+TEST_F(StartupTest, StoredSizeFourDependsOnTheScreenWidth) {
+    struct Case {
+        int screenWidth;
+        int zoom;
+        float scale;
+    };
+    for (const Case& c : {Case{1024, 3, 1.22f}, Case{1280, 4, 1.855f}}) {
+        SCOPED_TRACE(c.screenWidth);
+        makeScreen(c.screenWidth, 768);
+        setSetting("Zoom", "4");
+        CPelvokDlg& keyboard = start();
+        EXPECT_EQ(keyboard.zoom, c.zoom);
+        EXPECT_FLOAT_EQ(keyboard.layout->getScale(), c.scale);
+        EXPECT_EQ(setting("Zoom"), "4") << "the stored value stays";
+    }
+}
+
+// Each one-digit setting as stored, and what the window makes of it. Digits
+// outside their range fall back to the default and the value is left alone.
+TEST_F(StartupTest, OneDigitSettings) {
+    struct Case {
+        const char* name;
+        const char* stored;
+        int position;
+        int zoom;
+        float scale;
+        int letterLayout;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"Position", "5", 5, 1, 1.0f, 2},  {"Position", "6", 1, 1, 1.0f, 2},
+        {"Position", "7", 1, 1, 1.0f, 2},  {"Position", "9", 1, 1, 1.0f, 2},
+        {"Position", "0", 1, 1, 1.0f, 2},  {"Position", "", 1, 1, 1.0f, 2},
+        {"Position", "A", 1, 1, 1.0f, 2},  {"Position", "34", 3, 1, 1.0f, 2},
+        {"Zoom", "2", 1, 2, 1.11f, 2},     {"Zoom", "3", 1, 3, 1.22f, 2},
+        {"Zoom", "5", 1, 1, 1.0f, 2},      {"Zoom", "9", 1, 1, 1.0f, 2},
+        {"Zoom", "0", 1, 1, 1.0f, 2},      {"KeyBoard", "1", 1, 1, 1.0f, 1},
+        {"KeyBoard", "3", 1, 1, 1.0f, 2},  {"KeyBoard", "0", 1, 1, 1.0f, 2},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name << " \"" << c.stored << "\"");
+        makeScreen(1280, 1024);
+        setSetting(c.name, c.stored);
+        CPelvokDlg& keyboard = start();
+        EXPECT_EQ(keyboard.position, c.position);
+        EXPECT_EQ(keyboard.zoom, c.zoom);
+        EXPECT_FLOAT_EQ(keyboard.layout->getScale(), c.scale);
+        EXPECT_EQ(keyboard.layout->getLetterLayout(), c.letterLayout);
+        EXPECT_EQ(setting(c.name), c.stored);
+        // Whatever was stored, the window has a picture and a place.
+        EXPECT_NE(lastPicture(desktop()), 0);
+    }
+}
+
+TEST_F(StartupTest, DictionaryNamedBySettingsIsUsedWhenItExists) {
+    const std::string other = "C:\\Pelvok\\mio.dic";
+    prepareDictionary(other, [](DictionaryStore& store, SqliteDatabase&) {
+        store.LearnPair(".", "hola", "hola");
+    });
+    setSetting("ruta_BD", other);
+    setSetting("nombre_BD", "mio");
+    CPelvokDlg& keyboard = start();
+    EXPECT_EQ(keyboard.dictionaryPath, other);
+    EXPECT_EQ(keyboard.dictionaryName, "mio");
+    EXPECT_EQ(keyboard.suggestions[0], "hola");
+    EXPECT_EQ(setting("ruta_BD"), other);
+}
+
+TEST_F(StartupTest, DeletedDictionaryFileFallsBackToTheDefaultKeepingTheName) {
+    setSetting("ruta_BD", "C:\\Pelvok\\borrado.dic");
+    setSetting("nombre_BD", "borrado");
+    CPelvokDlg& keyboard = start();
+    EXPECT_EQ(setting("ruta_BD"), kDefaultDictionary);
+    EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
+    EXPECT_EQ(keyboard.dictionaryName, "borrado");
+    EXPECT_EQ(setting("nombre_BD"), "borrado");
+    EXPECT_TRUE(keyboard.dictionaryAvailable());
+    EXPECT_TRUE(desktop().dialogs().messageBoxes().empty());
+}
+
+TEST_F(StartupTest, SentenceStartersBecomeTheFirstSuggestions) {
+    prepareDefaultDictionary([](DictionaryStore& store, SqliteDatabase&) {
+        for (int i = 0; i < 3; ++i) store.LearnPair(".", "el", "el");
+        for (int i = 0; i < 2; ++i) store.LearnPair(".", "l!agua!s", "l!agua!s");
+        store.LearnPair(".", "hola", "hola");
+        // Too short to be offered.
+        for (int i = 0; i < 5; ++i) store.LearnPair(".", "y", "y");
+        // Not a successor of a full stop.
+        store.LearnPair("el", "perro", "perro");
+    });
+    CPelvokDlg& keyboard = start();
+    const CPelvokDlg::Slots expected = {"el", "l'agua's", "hola", "", "", ""};
+    EXPECT_EQ(keyboard.suggestions, expected);
+    EXPECT_EQ(keyboard.sentenceStarters, expected);
+}
+
+TEST_F(StartupTest, NullSentenceStarterIsShownAsError) {
+    prepareDefaultDictionary([](DictionaryStore& store, SqliteDatabase& database) {
+        store.LearnPair(".", "hola", "hola");
+        // The count leaves the NULL out, the rows put it first.
+        database.executeUpdate(
+            "insert into siguientes(palabra, siguiente, sSinAcento, repSig) "
+            "values('.', NULL, 'zz', 10)");
+    });
+    CPelvokDlg& keyboard = start();
+    const CPelvokDlg::Slots expected = {"error", "", "", "", "", ""};
+    EXPECT_EQ(keyboard.suggestions, expected);
+    EXPECT_EQ(keyboard.sentenceStarters, expected);
+}
+
+// A dictionary that cannot be used is named in a message; the default one
+// takes its place.
+TEST_F(StartupTest, UnusableDictionaryIsReportedAndTheDefaultUsed) {
+    struct Case {
+        const char* what;
+        const char* cause;
+        bool directory;
+    };
+    for (const Case& c : {Case{"not a database", "file is not a database", false},
+                          Case{"a folder", "unable to open database file", true}}) {
+        SCOPED_TRACE(c.what);
+        makeScreen(1280, 1024);
+        const std::string broken = "C:\\Pelvok\\roto.dic";
+        if (c.directory) {
+            std::filesystem::create_directories(harness().hostPath(broken));
+        } else {
+            harness().writeFile(broken, std::string(4096, 'x'));
+        }
+        setSetting("ruta_BD", broken);
+        setSetting("nombre_BD", "roto");
+        CPelvokDlg& keyboard = start();
+
+        const auto& boxes = desktop().dialogs().messageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        const std::string opening = "No se puede abrir el diccionario " + broken +
+                                    " / Cannot open the dictionary " + broken + "\n";
+        EXPECT_EQ(boxes[0].text.substr(0, opening.size()), opening);
+        EXPECT_NE(boxes[0].text.find(c.cause), std::string::npos) << boxes[0].text;
+        EXPECT_TRUE(boxes[0].owned);
+        EXPECT_EQ(boxes[0].caption, "zavidavuz");
+        EXPECT_TRUE(boxes[0].stopIcon);
+
+        EXPECT_TRUE(keyboard.dictionaryAvailable());
+        EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
+        EXPECT_EQ(keyboard.dictionaryName, "default");
+        EXPECT_TRUE(hasTables(desktop().files().sqlitePath(kDefaultDictionary)));
+        EXPECT_FALSE(desktop().ended());
+    }
+}
+
+TEST_F(StartupTest, WithoutAnyUsableDictionaryTheKeyboardStillRuns) {
+    harness().writeFile(kDefaultDictionary, std::string(4096, 'x'));
+    CPelvokDlg& keyboard = start();
+    ASSERT_EQ(desktop().dialogs().messageBoxes().size(), 1u);
+    EXPECT_NE(desktop().dialogs().messageBoxes()[0].text.find(kDefaultDictionary),
+              std::string::npos);
+    EXPECT_FALSE(keyboard.dictionaryAvailable());
+    for (const std::string& suggestion : keyboard.suggestions) EXPECT_EQ(suggestion, "");
+    EXPECT_FALSE(desktop().ended());
+    EXPECT_EQ(lastPicture(desktop()), 161);
+}
+
+TEST_F(StartupTest, MissingPictureEndsTheProcessWithAFailureCode) {
+    for (int missing : {157, 166, 190}) {
+        SCOPED_TRACE(missing);
+        makeScreen(1280, 1024);
+        desktop().graphics().setPictureFails(missing, true);
+        int code = 0;
+        try {
+            start();
+            ADD_FAILURE() << "the keyboard started without its pictures";
+        } catch (const sim::SimProcessExit& exit) {
+            code = exit.code;
+        }
+        EXPECT_NE(code, 0);
+        const auto& boxes = desktop().dialogs().messageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, "Problema al cargar los Bitmaps del teclado");
+        EXPECT_FALSE(boxes[0].owned);
+        EXPECT_FALSE(boxes[0].caption.has_value());
+        EXPECT_EQ(desktop().graphics().loadedPictures().back(), missing)
+            << "the remaining pictures are not tried";
+    }
+}
+
+TEST_F(StartupTest, CloseReleasesTheModelAndLaterCallsDoNothing) {
+    CPelvokDlg& keyboard = start();
+    desktop().close();
+    EXPECT_TRUE(desktop().ended());
+    EXPECT_FALSE(keyboard.layout);
+    EXPECT_TRUE(keyboard.pictures.empty());
+    EXPECT_TRUE(desktop().settings().hasKey(kSettingsKey));
+
+    // A message already queued when the window closed reaches nothing.
+    desktop().graphics().clearDrawLog();
+    desktop().windows().clearCalls();
+    const std::size_t writes = desktop().settings().writes().size();
+    keyboard.OnPaint();
+    keyboard.OnClose();
+    keyboard.selectCell(1, 1);
+    EXPECT_EQ(keyboard.moveCurrentUp().getColumn(), -1);
+    EXPECT_EQ(keyboard.moveCurrentDown().getColumn(), -1);
+    EXPECT_EQ(keyboard.moveCurrentLeft().getColumn(), -1);
+    EXPECT_EQ(keyboard.moveCurrentRight().getColumn(), -1);
+    keyboard.placeWindow(3);
+    keyboard.applySize(2);
+    keyboard.nextSize();
+    keyboard.drawHighlight(0, 0, 255, 4, 1.0);
+    EXPECT_TRUE(desktop().graphics().drawLog().empty());
+    EXPECT_TRUE(desktop().windows().calls().empty());
+    EXPECT_EQ(desktop().settings().writes().size(), writes) << "closing saves nothing";
+}
+
+TEST(Application, InitInstanceRunsTheKeyboardUntilItCloses) {
+    sim::SimDesktop desktop(pelvok_test::KeyboardHarness::defaultOptions());
+    bool ranModally = false;
+    desktop.setModalDriver([&] {
+        ranModally = true;
+        EXPECT_EQ(desktop.settings().value(kSettingsKey, "ruta_BD"), kDefaultDictionary);
+        desktop.close();
+    });
+    CPelvokApp application(desktop.platform());
+    EXPECT_FALSE(application.InitInstance());
+    EXPECT_TRUE(ranModally);
+    EXPECT_EQ(desktop.framework().keyboardWindow(), 0u);
+}
+
+}  // namespace
