@@ -112,39 +112,40 @@ TEST_F(StartupTest, StoredSizeFourDependsOnTheScreenWidth) {
     }
 }
 
-// Each one-digit setting as stored, and what the window makes of it. Digits
-// outside their range fall back to the default and the value is left alone.
+// The one-digit settings as stored, and what the window makes of them.
+// Digits outside their range fall back to the default and the stored value
+// is left alone.
 TEST_F(StartupTest, OneDigitSettings) {
     struct Case {
-        const char* name;
-        const char* stored;
-        int position;
-        int zoom;
+        const char* position;
+        const char* zoom;
+        const char* arrangement;
+        int expectedPosition;
+        int expectedZoom;
         float scale;
         int letterLayout;
     };
-    // clang-format off
     const Case cases[] = {
-        {"Position", "5", 5, 1, 1.0f, 2},  {"Position", "6", 1, 1, 1.0f, 2},
-        {"Position", "7", 1, 1, 1.0f, 2},  {"Position", "9", 1, 1, 1.0f, 2},
-        {"Position", "0", 1, 1, 1.0f, 2},  {"Position", "", 1, 1, 1.0f, 2},
-        {"Position", "A", 1, 1, 1.0f, 2},  {"Position", "34", 3, 1, 1.0f, 2},
-        {"Zoom", "2", 1, 2, 1.11f, 2},     {"Zoom", "3", 1, 3, 1.22f, 2},
-        {"Zoom", "5", 1, 1, 1.0f, 2},      {"Zoom", "9", 1, 1, 1.0f, 2},
-        {"Zoom", "0", 1, 1, 1.0f, 2},      {"KeyBoard", "1", 1, 1, 1.0f, 1},
-        {"KeyBoard", "3", 1, 1, 1.0f, 2},  {"KeyBoard", "0", 1, 1, 1.0f, 2},
+        {"5", "2", "1", 5, 2, 1.11f, 1}, {"6", "3", "2", 1, 3, 1.22f, 2},
+        {"7", "5", "3", 1, 1, 1.0f, 2},  {"9", "9", "0", 1, 1, 1.0f, 2},
+        {"0", "0", "", 1, 1, 1.0f, 2},   {"", "", "A", 1, 1, 1.0f, 2},
+        {"A", "A", "12", 1, 1, 1.0f, 1}, {"34", "21", "9", 3, 2, 1.11f, 2},
     };
-    // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.name << " \"" << c.stored << "\"");
+        SCOPED_TRACE(testing::Message() << "Position \"" << c.position << "\" Zoom \"" << c.zoom
+                                        << "\" KeyBoard \"" << c.arrangement << "\"");
         makeScreen(1280, 1024);
-        setSetting(c.name, c.stored);
+        setSetting("Position", c.position);
+        setSetting("Zoom", c.zoom);
+        setSetting("KeyBoard", c.arrangement);
         CPelvokDlg& keyboard = start();
-        EXPECT_EQ(keyboard.position, c.position);
-        EXPECT_EQ(keyboard.zoom, c.zoom);
+        EXPECT_EQ(keyboard.position, c.expectedPosition);
+        EXPECT_EQ(keyboard.zoom, c.expectedZoom);
         EXPECT_FLOAT_EQ(keyboard.layout->getScale(), c.scale);
         EXPECT_EQ(keyboard.layout->getLetterLayout(), c.letterLayout);
-        EXPECT_EQ(setting(c.name), c.stored);
+        EXPECT_EQ(setting("Position"), c.position);
+        EXPECT_EQ(setting("Zoom"), c.zoom);
+        EXPECT_EQ(setting("KeyBoard"), c.arrangement);
         // Whatever was stored, the window has a picture and a place.
         EXPECT_NE(lastPicture(desktop()), 0);
     }
