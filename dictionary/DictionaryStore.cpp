@@ -1,7 +1,10 @@
 #include "dictionary/DictionaryStore.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 
+#include "dictionary/SqliteException.h"
 #include "dictionary/statements.h"
 
 namespace {
@@ -34,6 +37,38 @@ bool DictionaryStore::CreateSuccessorsTableIfMissing() {
     return true;
 }
 
+bool DictionaryStore::PrefixIndexesKeepResults() {
+    // Asked once: a word with a capital N with tilde, which LIKE matches
+    // with a prefix ending in a small one when it reads both as invalid
+    // UTF-8; the index must find it too.
+    static const bool keep = [] {
+        SqliteDatabase probe;
+        probe.open(":memory:");
+        probe.executeUpdate(
+            "CREATE TABLE t(c char(40)); CREATE INDEX i ON t(c COLLATE NOCASE);"
+            "INSERT INTO t VALUES('a\xD1o');");
+        const std::string like = "SELECT count(c) FROM t WHERE c LIKE 'a\xF1_%';";
+        return probe.queryInt(like) == 1;
+    }();
+    return keep;
+}
+
+bool DictionaryStore::EnsureIndexes() {
+    const bool withPrefixes = PrefixIndexesKeepResults();
+    try {
+        if (database_.hasTable("palabras"))
+            database_.executeUpdate(withPrefixes ? statements::CreateWordsIndexes()
+                                                 : statements::CreateWordsLookupIndexes());
+        if (database_.hasTable("siguientes"))
+            database_.executeUpdate(withPrefixes ? statements::CreateSuccessorsIndexes()
+                                                 : statements::CreateSuccessorsLookupIndexes());
+        return true;
+    } catch (const SqliteException& failure) {
+        if (failure.code() != SQLITE_READONLY) throw;
+        return false;
+    }
+}
+
 void DictionaryStore::LearnWord(const std::string& folded, const std::string& word) {
     if (database_.queryInt(statements::CountWord(folded, word)) <= 0) {
         database_.executeUpdate(statements::InsertWord(folded, word));
@@ -53,6 +88,14 @@ void DictionaryStore::LearnPair(const std::string& first, const std::string& nex
     database_.executeUpdate(statements::IncrementPair(first, nextFolded, next));
     if (database_.queryInt(statements::MaxPairCount(first, nextFolded, next)) >= kAgeingLimit)
         database_.executeUpdate(statements::AgePairs());
+}
+
+void DictionaryStore::LearnWordAndPair(const std::string& first, const std::string& folded,
+                                       const std::string& word) {
+    LearningTransaction transaction(database_);
+    LearnWord(folded, word);
+    LearnPair(first, folded, word);
+    transaction.commit();
 }
 
 void DictionaryStore::DeleteWord(const std::string& folded) {
@@ -94,4 +137,23 @@ bool DictionaryStore::FillSlots(const std::string& countSql, const std::string& 
     }
     query.finalize();
     return true;
+}
+
+LearningTransaction::LearningTransaction(SqliteDatabase& database) : database_(database) {
+    database_.executeUpdate(statements::BeginLearning());
+}
+
+LearningTransaction::~LearningTransaction() {
+    if (!open_) return;
+    // The failure that ended the learning is already on its way; a failure
+    // to undo it has nowhere to go.
+    try {
+        database_.executeUpdate(statements::UndoLearning());
+    } catch (const SqliteException&) {
+    }
+}
+
+void LearningTransaction::commit() {
+    database_.executeUpdate(statements::EndLearning());
+    open_ = false;
 }

@@ -23,12 +23,28 @@ public:
     // Each creates its table when the file has none; true when it did.
     bool CreateWordsTableIfMissing();
     bool CreateSuccessorsTableIfMissing();
+    // Adds the indexes the lookups need to each table there is, when missing:
+    // to be called every time a dictionary is opened, after its tables are
+    // created, so that older files gain them. The statements' results do not
+    // change. False when a read-only file lacks them: it is still usable,
+    // only slower.
+    bool EnsureIndexes();
+    // Whether the SQLite in use ranges over a prefix index only up to the
+    // first byte that is not valid UTF-8: its LIKE reads such bytes (n with
+    // tilde, c cedilla) in its own way. Older versions range over the raw
+    // bytes and would miss matches, so with them EnsureIndexes leaves the
+    // prefix indexes out, and drops them from a file that has them.
+    static bool PrefixIndexesKeepResults();
 
     // folded: the accent-free form; word: the stored form.
     void LearnWord(const std::string& folded, const std::string& word);
     // first: the stored form of the earlier word, or "." for a sentence start.
     void LearnPair(const std::string& first, const std::string& nextFolded,
                    const std::string& next);
+    // LearnWord then LearnPair(first, folded, word), in one transaction: both
+    // or, when one fails, neither.
+    void LearnWordAndPair(const std::string& first, const std::string& folded,
+                          const std::string& word);
     // Every accent variant of the word, and every pair whose second word it is.
     void DeleteWord(const std::string& folded);
 
@@ -47,4 +63,21 @@ private:
                    SuggestionSlots& suggestions, SuggestionSlots* starters);
 
     SqliteDatabase& database_;
+};
+
+// Makes the learning done while it lives one transaction: committed by
+// commit(), undone when it ends without (a statement failed). Nests inside a
+// transaction of the caller.
+class LearningTransaction {
+public:
+    explicit LearningTransaction(SqliteDatabase& database);
+    ~LearningTransaction();
+    LearningTransaction(const LearningTransaction&) = delete;
+    LearningTransaction& operator=(const LearningTransaction&) = delete;
+
+    void commit();
+
+private:
+    SqliteDatabase& database_;
+    bool open_ = true;
 };

@@ -21,6 +21,40 @@ std::string CreateSuccessorsTable() {
            "repSig int);";
 }
 
+std::string CreateWordsIndexes() {
+    return "CREATE INDEX IF NOT EXISTS palabras_prefijo ON palabras(pSinAcento COLLATE NOCASE, "
+           "repPal, palabra);"
+           "CREATE INDEX IF NOT EXISTS palabras_forma ON palabras(pSinAcento, palabra, repPal);"
+           "CREATE INDEX IF NOT EXISTS palabras_frecuencia ON palabras(repPal DESC, palabra, "
+           "pSinAcento);";
+}
+
+std::string CreateWordsLookupIndexes() {
+    return "DROP INDEX IF EXISTS palabras_prefijo;"
+           "CREATE INDEX IF NOT EXISTS palabras_forma ON palabras(pSinAcento, palabra, repPal);"
+           "CREATE INDEX IF NOT EXISTS palabras_frecuencia ON palabras(repPal DESC, palabra, "
+           "pSinAcento);";
+}
+
+std::string CreateSuccessorsIndexes() {
+    return "CREATE INDEX IF NOT EXISTS siguientes_prefijo ON siguientes(palabra, sSinAcento "
+           "COLLATE NOCASE, repSig, siguiente);"
+           "CREATE INDEX IF NOT EXISTS siguientes_forma ON siguientes(sSinAcento, palabra, "
+           "siguiente, repSig);";
+}
+
+std::string CreateSuccessorsLookupIndexes() {
+    return "DROP INDEX IF EXISTS siguientes_prefijo;"
+           "CREATE INDEX IF NOT EXISTS siguientes_forma ON siguientes(sSinAcento, palabra, "
+           "siguiente, repSig);";
+}
+
+std::string BeginLearning() { return "SAVEPOINT aprender;"; }
+
+std::string EndLearning() { return "RELEASE aprender;"; }
+
+std::string UndoLearning() { return "ROLLBACK TO aprender; RELEASE aprender;"; }
+
 std::string CountWord(const std::string& folded, const std::string& word) {
     return "SELECT count(palabra) FROM palabras WHERE pSinAcento = '" + Quote(folded) +
            "' AND palabra = '" + Quote(word) + "' ORDER BY repPal DESC;";

@@ -20,6 +20,22 @@ std::string Quote(const std::string& word);
 std::string CreateWordsTable();
 std::string CreateSuccessorsTable();
 
+// Indexes that answer the statements below without scanning whole tables,
+// one text per table, each creating only what is missing. The prefix
+// searches (LIKE is case-insensitive) need NOCASE indexes; the learning and
+// deleting lookups compare with '=', which needs the columns' own order.
+std::string CreateWordsIndexes();
+std::string CreateSuccessorsIndexes();
+// The same without the prefix indexes, which are dropped.
+std::string CreateWordsLookupIndexes();
+std::string CreateSuccessorsLookupIndexes();
+
+// One finished word and its pair are learned as a unit. A savepoint rather
+// than BEGIN, so that it also nests inside a transaction of the caller.
+std::string BeginLearning();
+std::string EndLearning();
+std::string UndoLearning();
+
 // Learning a word.
 std::string CountWord(const std::string& folded, const std::string& word);
 std::string InsertWord(const std::string& folded, const std::string& word);
