@@ -1,0 +1,99 @@
+// The power key: the settings written, the dictionary closed, the dialog
+// ended, and an open file dialog closed first.
+#include <gtest/gtest.h>
+
+#include "tests/activation/key_driver.h"
+
+namespace pelvok_test {
+namespace {
+
+class ExitTest : public KeyDriverTest {
+protected:
+    // The writes made from now on, as "name=value".
+    void markWrites() { writesBefore = desktop().settings().writes().size(); }
+    std::vector<std::string> newWrites() {
+        std::vector<std::string> names;
+        const auto& writes = desktop().settings().writes();
+        for (std::size_t i = writesBefore; i < writes.size(); ++i) {
+            EXPECT_EQ(writes[i].key, kSettingsKey);
+            names.push_back(writes[i].name + "=" + writes[i].value);
+        }
+        return names;
+    }
+
+    std::size_t writesBefore = 0;
+};
+
+TEST_F(ExitTest, WritesTheFiveSettingsClosesTheDictionaryAndEnds) {
+    CPelvokDlg& keyboard = startTyping();
+    click(1, KeyKind::Command);   // dock top left: position 3
+    click(20, KeyKind::Command);  // size step 2
+    markWrites();
+
+    click(5, KeyKind::Command);
+
+    EXPECT_EQ(newWrites(),
+              (std::vector<std::string>{"Position=3", "Zoom=2", "KeyBoard=2",
+                                        std::string("ruta_BD=") + kDefaultDictionary,
+                                        "nombre_BD=default"}));
+    EXPECT_FALSE(keyboard.dictionaryAvailable());
+    EXPECT_TRUE(desktop().ended());
+    EXPECT_EQ(desktop().dialogs().closeFileDialogCalls(), 0);
+}
+
+TEST_F(ExitTest, ValuesOutOfRangeAreNotWritten) {
+    CPelvokDlg& keyboard = startTyping();
+    keyboard.position = 7;
+    keyboard.zoom = 0;
+    keyboard.layout->setLetterLayout(3);
+    markWrites();
+
+    click(5, KeyKind::Command);
+
+    EXPECT_EQ(newWrites(), (std::vector<std::string>{std::string("ruta_BD=") + kDefaultDictionary,
+                                                     "nombre_BD=default"}));
+}
+
+TEST_F(ExitTest, ClosesTheOpenFileDialogFirst) {
+    CPelvokDlg& keyboard = startTyping();
+    prepareDictionary("C:\\Otros\\otro.dic");
+    int kindWhileUp = -1;
+    desktop().queueFileAnswer(sim::FileAnswer::run([&]() -> std::optional<platform::FileChoice> {
+        kindWhileUp = keyboard.layout->getFileDialogKind();
+        markWrites();
+        click(5, KeyKind::Command);
+        // The choice comes too late: the dialog was closed.
+        return sim::SimDialogs::choiceFor("C:\\Otros\\otro.dic");
+    }));
+
+    keyboard.ChooseDictionaryFile(1);
+
+    EXPECT_EQ(kindWhileUp, 1);
+    EXPECT_EQ(desktop().dialogs().closeFileDialogCalls(), 1);
+    EXPECT_FALSE(desktop().dialogs().fileDialogUp());
+    EXPECT_EQ(newWrites().size(), 5u);
+    EXPECT_TRUE(desktop().ended());
+    // Nothing was opened after the end.
+    EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
+    EXPECT_FALSE(keyboard.dictionaryAvailable());
+    EXPECT_EQ(keyboard.layout->getFileDialogKind(), 0);
+}
+
+TEST_F(ExitTest, FolderKeyOpensTheDialogThatExitCloses) {
+    CPelvokDlg& keyboard = startTyping();
+    desktop().queueFileAnswer(sim::FileAnswer::run([&]() -> std::optional<platform::FileChoice> {
+        click(5, KeyKind::Command);
+        return std::nullopt;
+    }));
+
+    click(30, KeyKind::Direct);
+
+    ASSERT_EQ(desktop().dialogs().fileDialogs().size(), 1u);
+    EXPECT_TRUE(desktop().dialogs().fileDialogs()[0].open);
+    EXPECT_EQ(desktop().dialogs().closeFileDialogCalls(), 1);
+    EXPECT_TRUE(desktop().ended());
+    EXPECT_FALSE(keyboard.dictionaryAvailable());
+}
+
+}  // namespace
+}  // namespace pelvok_test

@@ -1,0 +1,102 @@
+// Suggestion keys: the partial word is taken back and the chosen word typed
+// character by character, each with the modifiers the layout asks for.
+#include <gtest/gtest.h>
+
+#include "tests/activation/key_driver.h"
+
+namespace pelvok_test {
+namespace {
+
+struct CompletionCase {
+    const char* name;
+    const char* line;
+    const char* suggestion;  // on key 1
+    bool latched;
+    bool capsLock;
+    std::string strokes;
+};
+
+std::string join(std::initializer_list<std::string> parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        if (part.empty()) continue;
+        if (!text.empty()) text += ' ';
+        text += part;
+    }
+    return text;
+}
+
+const std::string kShiftDown = "10/0";
+const std::string kShiftUp = "10/2";
+
+const CompletionCase kCases[] = {
+    {"CapitalInPartialWord", "Ca_", "casa", false, false,
+     join({taps({0x08, 0x08}), kShiftDown, taps({0x43}), kShiftUp, taps({0x41, 0x53, 0x41, 0x20})})},
+    {"CapsLockTypesPlainKeys", "Ca_", "casa", false, true,
+     taps({0x08, 0x08, 0x43, 0x41, 0x53, 0x41, 0x20})},
+    {"AcuteVowelByDeadKey", "_", "canci\xF3n", false, false,
+     taps({0x43, 0x41, 0x4E, 0x43, 0x49, 0xDE, 0x4F, 0x4E, 0x20})},
+    // The dead keys of the diaeresis and the circumflex, and the middle dot,
+    // need Shift on the Spanish layout.
+    {"DiaeresisDeadKeyWithShift", "_", "ping\xFCino", false, false,
+     join({taps({0x50, 0x49, 0x4E, 0x47}), kShiftDown, taps({0xDE}), kShiftUp,
+           taps({0x55, 0x49, 0x4E, 0x4F, 0x20})})},
+    {"CircumflexDeadKeyWithShift", "_", "cr\xEApe", false, false,
+     join({taps({0x43, 0x52}), kShiftDown, taps({0xBA}), kShiftUp, taps({0x45, 0x50, 0x45, 0x20})})},
+    {"MiddleDotWithShift", "_", "col\xB7la", false, false,
+     join({taps({0x43, 0x4F, 0x4C}), kShiftDown, taps({0x33}), kShiftUp, taps({0x4C, 0x41, 0x20})})},
+    {"AltGrCharacter", "_", "a@b", false, false,
+     join({taps({0x41}), "11/0 12/0", taps({0x32}), "12/2 11/2", taps({0x42, 0x20})})},
+    // Neither a key nor a dead key: typed as the character itself.
+    {"CharacterWithoutKey", "_", "h\xE3y", false, false,
+     join({taps({0x48}), "'\xE3'", taps({0x59, 0x20})})},
+    {"AttachedBeforeText", "la ca_ mesa", "casa", false, false,
+     taps({0x08, 0x08, 0x43, 0x41, 0x53, 0x41})},
+    {"RestOfWordDeleted", "la ca_sa mesa", "casa", false, false,
+     taps({0x08, 0x08, 0x2E, 0x2E, 0x43, 0x41, 0x53, 0x41})},
+    {"LatchRaisesFirstLetter", "_", "casa", true, false,
+     join({kShiftDown, taps({0x43}), kShiftUp, taps({0x41, 0x53, 0x41, 0x20})})},
+    // A hyphen typed with Shift would be '_'.
+    {"LatchLeavesHyphen", "_", "-ito", true, false, taps({0xBD, 0x49, 0x54, 0x4F, 0x20})},
+    {"HyphenWordTakesHyphenBack", "e-ma_", "-mail", false, false,
+     taps({0x08, 0x08, 0x08, 0xBD, 0x4D, 0x41, 0x49, 0x4C, 0x20})},
+    {"ApostropheWordTakesSpaceBack", "d _", "'acord", false, false,
+     taps({0x08, 0xDB, 0x41, 0x43, 0x4F, 0x52, 0x44, 0x20})},
+    {"EmptySuggestion", "hola_", "", false, false, ""},
+};
+
+class CompletionTest : public KeyDriverTest, public testing::WithParamInterface<CompletionCase> {};
+
+TEST_P(CompletionTest, TypesTheRestOfTheWord) {
+    const CompletionCase& c = GetParam();
+    CPelvokDlg& keyboard = startTyping();
+    if (c.capsLock) click(20, KeyKind::Direct);
+    if (c.latched) click(16, KeyKind::Direct);
+    keyboard.suggestions[0] = c.suggestion;
+    setLine(c.line);
+    clearStrokes();
+
+    click('1');
+
+    EXPECT_EQ(strokes(), c.strokes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, CompletionTest, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<CompletionCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(KeyDriverTest, CompletionSpendsTheLatchAndResetsTheAbsorbedSpace) {
+    CPelvokDlg& keyboard = startTyping();
+    click(16, KeyKind::Direct);
+    keyboard.suggestions[1] = "mesa";
+    keyboard.spaceAbsorbed = true;
+
+    click('2');
+
+    EXPECT_EQ(keyboard.layout->getShiftLatched(), 0);
+    EXPECT_FALSE(keyboard.spaceAbsorbed);
+}
+
+}  // namespace
+}  // namespace pelvok_test
