@@ -29,7 +29,7 @@ pictures=$root/$host/pictures
 echo "build-windows: cross build in $cross/"
 cmake -S . -B "$cross" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DPELVOK_PICTURES_DIR="$pictures" >/dev/null
-targets=(pelvok-framework-check pelvok-e2e-target pelvok-e2e-driver)
+targets=(pelvok-framework-check pelvok-e2e-target pelvok-e2e-driver pelvok-platform-check)
 if cmake --build "$cross" --target help | grep -qE '^\.\.\. pelvok$'; then
   targets=(pelvok "${targets[@]}")
 fi

@@ -6,10 +6,11 @@
 
 namespace {
 
-// h, o, l, a, ñ, é (no key of its own on a Spanish layout), A (shifted), €
-// (AltGr, typed as a Unicode keystroke).
+// h, o, l, a, ñ, é (no key of its own on a Spanish layout: a Unicode
+// keystroke), A (shifted), and € which is always typed as a Unicode keystroke.
 constexpr char kKeys[] = "hola\xF1\xE9" "A\x80";
 constexpr int kKeyCount = 8;
+constexpr int kUnicodeKey = 7;
 constexpr int kKeyTop = 180;
 constexpr int kKeyBottom = 215;
 
@@ -189,7 +190,7 @@ platform::Rect StandInDialog::keyRect(int key) const {
 void StandInDialog::activate() {
     auto ch = static_cast<std::uint8_t>(kKeys[current_]);
     platform::Keystrokes& keys = platform_.keystrokes;
-    std::int16_t scan = keys.vkKeyScan(ch);
+    std::int16_t scan = current_ == kUnicodeKey ? -1 : keys.vkKeyScan(ch);
     int shift = scan == -1 ? -1 : (scan >> 8) & 0xFF;
     if (shift == 0 || shift == 1) {
         auto vk = static_cast<std::uint8_t>(scan & 0xFF);

@@ -86,6 +86,15 @@ HWND keyboard() {
     return found;
 }
 
+// A context menu on show.
+HWND popupMenu() {
+    HWND menu = nullptr;
+    while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr) {
+        if (IsWindowVisible(menu)) return menu;
+    }
+    return nullptr;
+}
+
 HWND target() { return FindWindowA("PelvokE2ETarget", nullptr); }
 
 HWND targetEdit() {
@@ -282,19 +291,31 @@ void checkResources(const std::string& exe) {
         menusOk = false;
     }
     if (menusOk) ok("menus 32771 and 32773");
+    // Each picture's resource id and size step; the bitmaps are 24-bit.
+    const int steps[][4] = {{157, 158, 159, 160},     {161, 162, 163, 164},
+                            {175, 166, 167, 177},     {168, 169, 170, 171},
+                            {172, 173, 174, 176},     {181, 182, 183, 184},
+                            {185, 186, 187, 188},     {189, 190, 191, 192},
+                            {193, 194, 195, 196}};
+    const int sizes[4][2] = {{419, 256}, {464, 284}, {511, 312}, {776, 475}};
     int pictures = 0;
-    for (int id = 157; id <= 196; ++id) {
-        if (id == 165 || (id > 177 && id < 181)) continue;
-        HBITMAP bitmap = LoadBitmapA(module, MAKEINTRESOURCEA(id));
-        BITMAP info = {};
-        if (!bitmap || !GetObjectA(bitmap, sizeof(info), &info) || info.bmBitsPixel != 24) {
-            fail("bitmap " + std::to_string(id) + " missing or not 24-bit");
-        } else {
-            ++pictures;
+    for (const auto& row : steps) {
+        for (int step = 0; step < 4; ++step) {
+            int id = row[step];
+            HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));
+            const auto* header = resource ? static_cast<const BITMAPINFOHEADER*>(
+                                                LockResource(LoadResource(module, resource)))
+                                          : nullptr;
+            if (!header || header->biBitCount != 24 || header->biWidth != sizes[step][0] ||
+                std::abs(header->biHeight) != sizes[step][1]) {
+                fail("bitmap " + std::to_string(id) + " missing, not 24-bit or not " +
+                     std::to_string(sizes[step][0]) + "x" + std::to_string(sizes[step][1]));
+            } else {
+                ++pictures;
+            }
         }
-        if (bitmap) DeleteObject(bitmap);
     }
-    if (pictures == 36) ok("36 pictures, 24-bit");
+    if (pictures == 36) ok("36 pictures, 24-bit, at the four sizes");
     HRSRC icon = FindResourceA(module, MAKEINTRESOURCEA(128), MAKEINTRESOURCEA(14));
     HRSRC manifest = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     if (icon && manifest) {
@@ -344,9 +365,7 @@ int main(int argc, char** argv) {
             } else if (command == "post") {
                 PostMessageA(kb, WM_USER + n, letter, 0);
             } else {
-                DWORD_PTR reply = 0;
-                SendMessageTimeoutA(kb, WM_USER + n, letter, 0, SMTO_ABORTIFHUNG, 5000, &reply);
-                std::printf("reply %d: %lu\n", n, static_cast<unsigned long>(reply));
+                SendMessageTimeoutA(kb, WM_USER + n, letter, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
             }
         } else if (command == "expect-reply") {
             int n = std::atoi(next().c_str());
@@ -423,6 +442,37 @@ int main(int argc, char** argv) {
                 ok("file dialog closed");
             } else {
                 fail("file dialog still up");
+            }
+        } else if (command == "dismiss-menu") {
+            // A menu that is up ends when its owner is told to cancel modes.
+            if (!waitFor(5, [] { return popupMenu() != nullptr; })) {
+                fail("no context menu came up");
+            } else {
+                ok("context menu up");
+                PostMessageA(kb, WM_CANCELMODE, 0, 0);
+                if (waitFor(5, [] { return popupMenu() == nullptr; })) {
+                    ok("context menu dismissed");
+                } else {
+                    fail("context menu still up");
+                }
+            }
+        } else if (command == "click-first-menu-item") {
+            // Menus belong to their process, so the item's own rectangle is
+            // out of reach: the first item lies just below the menu's top.
+            HWND window = nullptr;
+            RECT rect = {};
+            if (!waitFor(5, [&] { return (window = popupMenu()) != nullptr; }) ||
+                !GetWindowRect(window, &rect)) {
+                fail("no context menu came up");
+            } else {
+                SetCursorPos((rect.left + rect.right) / 2, rect.top + 10);
+                mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+                mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+                if (waitFor(5, [] { return popupMenu() == nullptr; })) {
+                    ok("first context menu item clicked");
+                } else {
+                    fail("context menu still up after a click on its first item");
+                }
             }
         } else if (command == "close") {
             PostMessageA(kb, WM_CLOSE, 0, 0);

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Runs the end-to-end checks of the Windows programs under Wine in a virtual
+# display: e2e.sh [BUILD_DIR] (default build-win32). Screenshots and the
+# programs' logs go to out/e2e/. Exits non-zero at the first failure.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root=$PWD
+cross=${1:-build-win32}
+bin=$root/$cross/tests/e2e
+[[ $cross == /* ]] && bin=$cross/tests/e2e
+out=$root/out/e2e
+mkdir -p "$out"
+rm -f "$out"/*.log "$out"/*.png
+
+source scripts/wine/env.sh
+source scripts/wine/e2e-framework.sh
+
+passed=0
+declare -A pids=()
+
+drive() {
+  local output status=0
+  output=$(wine "$bin/pelvok-e2e-driver.exe" "$@" 2>>"$out/driver.log") || status=$?
+  output=${output//$'\r'/}
+  grep -E '^(ok|FAIL):' <<<"$output" | sed 's/^/  /' >&2 || true
+  passed=$((passed + $(grep -c '^ok:' <<<"$output" || true)))
+  if ((status != 0)); then
+    echo "wine-e2e: FAILED at: $*" >&2
+    exit 1
+  fi
+  grep -vE '^(ok|FAIL):' <<<"$output" || true
+}
+
+start_program() {
+  wine "$2" >"$out/$1.log" 2>&1 &
+  pids[$1]=$!
+}
+
+# Waits for a program that should end by itself.
+wait_program() {
+  local pid=${pids[$1]} tries
+  for tries in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; return 0; }
+    sleep 0.05
+  done
+  echo "wine-e2e: FAILED: $1 did not end" >&2
+  exit 1
+}
+
+screenshot() {
+  import -window root "$out/$1.png"
+  echo "  screenshot: out/e2e/$1.png" >&2
+}
+
+trap pelvok_wine_stop EXIT
+start=$SECONDS
+pelvok_wine_start
+echo "  Wine ready in $((SECONDS - start)) s" >&2
+
+for exe in "$bin/pelvok-framework-check.exe" "$root/$cross/window/pelvok.exe"; do
+  [[ -f $exe ]] && drive resources "$(winepath -w "$exe" 2>/dev/null)"
+done
+run_check() {
+  local output status=0
+  output=$(wine "$1" 2>>"$out/checks.log") || status=$?
+  output=${output//$'\r'/}
+  grep -E '^(ok|FAIL):' <<<"$output" | sed 's/^/  /' >&2 || true
+  passed=$((passed + $(grep -c '^ok:' <<<"$output" || true)))
+  ((status == 0)) || { echo "wine-e2e: FAILED: $(basename "$1")" >&2; exit 1; }
+}
+
+run_check "$bin/pelvok-platform-check.exe"
+e2e_framework "$bin"
+
+echo "wine-e2e: $passed passed, 0 failed (Wine part $((SECONDS - start)) s)"
