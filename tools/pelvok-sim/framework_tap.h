@@ -1,0 +1,44 @@
+// The desktop's framework, passed through, remembering the dialog it runs:
+// the application object creates the keyboard window itself, and the script
+// needs to read its state.
+#pragma once
+
+#include <cstdlib>
+
+#include "platform/platform.h"
+
+namespace pelvok_sim {
+
+class FrameworkTap : public platform::Framework {
+public:
+    explicit FrameworkTap(platform::Framework& inner) : inner(inner) {}
+
+    // The dialog being run, null outside runModal.
+    platform::DialogHandlers* dialog() const { return running; }
+
+    int runModal(platform::DialogHandlers& dialog) override {
+        struct Forget {
+            platform::DialogHandlers*& running;
+            ~Forget() { running = nullptr; }
+        };
+        running = &dialog;
+        const Forget forget{running};
+        return inner.runModal(dialog);
+    }
+    platform::WindowId keyboardWindow() override { return inner.keyboardWindow(); }
+    void invalidate(const platform::Rect* clientRect) override { inner.invalidate(clientRect); }
+    bool isMinimized() override { return inner.isMinimized(); }
+    platform::Rect clientRect() override { return inner.clientRect(); }
+    void setIcon() override { inner.setIcon(); }
+    void endDialog() override { inner.endDialog(); }
+    [[noreturn]] void exitProcess(int code) override {
+        inner.exitProcess(code);
+        std::abort();  // not reached: the inner framework does not return either
+    }
+
+private:
+    platform::Framework& inner;
+    platform::DialogHandlers* running = nullptr;
+};
+
+}  // namespace pelvok_sim
