@@ -28,8 +28,7 @@ DialogState state;
 void replaceProc(HWND window, WNDPROC proc) {
     if (!window) return;
     if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) == proc) return;
-    LONG_PTR previous =
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
+    LONG_PTR previous = SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc));
     SetPropA(window, kPreviousProc, reinterpret_cast<HANDLE>(previous));
 }
 
@@ -85,7 +84,8 @@ void onFolderChange() {
     state.fileList = FindWindowExA(state.shellView, nullptr, "SysListView32", nullptr);
     if (state.fileList) {
         LONG_PTR style = GetWindowLongPtrA(state.fileList, GWL_STYLE);
-        SetWindowLongPtrA(state.fileList, GWL_STYLE, style & ~static_cast<LONG_PTR>(LVS_EDITLABELS));
+        SetWindowLongPtrA(state.fileList, GWL_STYLE,
+                          style & ~static_cast<LONG_PTR>(LVS_EDITLABELS));
         SendMessageA(state.fileList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
         RevokeDragDrop(state.fileList);
     }

@@ -21,9 +21,8 @@ void copyText(char (&buffer)[N], const char* text) {
 }  // namespace
 
 OnScreenFileDialog::OnScreenFileDialog(bool open, HWND owner, const char* initialDirectory,
-                                       const char* fileName, const char* filter,
-                                       int filterLength, const char* defaultExtension,
-                                       DWORD extraFlags)
+                                       const char* fileName, const char* filter, int filterLength,
+                                       const char* defaultExtension, DWORD extraFlags)
     : open_(open) {
     if (filter && filterLength > 0) {
         // Two bytes stay NUL, so a list cut to fit is still properly ended.

@@ -26,9 +26,9 @@ int Win32Dialogs::trackPopupMenu(int menuId, platform::Point screen,
             EnableMenuItem(popup, static_cast<UINT>(item), MF_BYCOMMAND | MF_GRAYED);
         }
         HWND owner = framework_.window();
-        chosen = static_cast<int>(TrackPopupMenu(
-            popup, TPM_RIGHTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x,
-            screen.y, 0, owner, nullptr));
+        chosen =
+            static_cast<int>(TrackPopupMenu(popup, TPM_RIGHTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                                            screen.x, screen.y, 0, owner, nullptr));
         // Lets the menu close properly although its owner is not in the
         // foreground (the keyboard never is).
         if (owner) PostMessageA(owner, WM_NULL, 0, 0);
@@ -37,8 +37,9 @@ int Win32Dialogs::trackPopupMenu(int menuId, platform::Point screen,
     return chosen;
 }
 
-std::optional<platform::FileChoice> Win32Dialogs::runFileDialog(
-    bool open, const std::string& initialDirectory, const std::string& filter) {
+std::optional<platform::FileChoice> Win32Dialogs::runFileDialog(bool open,
+                                                                const std::string& initialDirectory,
+                                                                const std::string& filter) {
     // No owner: the keyboard stays usable while the dialog is up.
     OnScreenFileDialog dialog(open, nullptr, initialDirectory.c_str(), "", filter.data(),
                               static_cast<int>(filter.size()), nullptr, 0);

@@ -23,9 +23,9 @@ bool isMenuCommand(int id) {
 
 Win32Framework::Win32Framework() {
     HINSTANCE instance = moduleInstance();
-    largeIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME),
-                                               IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                               GetSystemMetrics(SM_CYICON), 0));
+    largeIcon_ =
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
     smallIcon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME),
                                                IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), 0));
@@ -41,9 +41,9 @@ int Win32Framework::runModal(platform::DialogHandlers& dialog) {
     handlers_ = &dialog;
     ending_ = false;
     createFailed_ = false;
-    HWND created = CreateDialogParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_PELVOK_DIALOG),
-                                      nullptr, &Win32Framework::dialogProc,
-                                      reinterpret_cast<LPARAM>(this));
+    HWND created =
+        CreateDialogParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_PELVOK_DIALOG), nullptr,
+                           &Win32Framework::dialogProc, reinterpret_cast<LPARAM>(this));
     if (!created || createFailed_) {
         if (created) DestroyWindow(created);
         window_ = nullptr;

@@ -8,7 +8,9 @@ namespace {
 
 // h, o, l, a, ñ, é (no key of its own on a Spanish layout: a Unicode
 // keystroke), A (shifted), and € which is always typed as a Unicode keystroke.
-constexpr char kKeys[] = "hola\xF1\xE9" "A\x80";
+constexpr char kKeys[] =
+    "hola\xF1\xE9"
+    "A\x80";
 constexpr int kKeyCount = 8;
 constexpr int kUnicodeKey = 7;
 constexpr int kKeyTop = 180;
@@ -26,8 +28,7 @@ int StandInDialog::OnCreate() {
     screenHeight_ = platform_.windows.screenHeight();
     picture_ = platform_.graphics.loadPicture(IDB_LOWER_1);
     if (!picture_) {
-        platform_.dialogs.messageBox(false, "Error al cargar las im\xE1genes", std::nullopt,
-                                     true);
+        platform_.dialogs.messageBox(false, "Error al cargar las im\xE1genes", std::nullopt, true);
     }
     return 0;
 }
@@ -66,9 +67,8 @@ void StandInDialog::OnPaint() {
     auto window = platform_.graphics.windowSurface();
     platform::Rect ring = keyRect(current_);
     for (int i = 0; i < 4; ++i) {
-        window->frameRect({ring.left - 1 + i, ring.top - 1 + i, ring.right + 2 - i,
-                           ring.bottom + 2 - i},
-                          kBlue);
+        window->frameRect(
+            {ring.left - 1 + i, ring.top - 1 + i, ring.right + 2 - i, ring.bottom + 2 - i}, kBlue);
     }
 }
 

@@ -169,8 +169,9 @@ void checkFileDialog() {
     } else {
         fail("file dialog is not top-most");
     }
-    if (!waitFor(1, [&] { return target() && !(GetWindowLongA(target(), GWL_EXSTYLE) &
-                                                WS_EX_TOPMOST); })) {
+    if (!waitFor(1, [&] {
+            return target() && !(GetWindowLongA(target(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+        })) {
         fail("the target was made top-most");
     }
     HWND readOnly = GetDlgItem(dialog, 0x410);
@@ -278,8 +279,8 @@ void checkResources(const std::string& exe) {
         char text[64] = {};
         if (popup) GetMenuStringA(popup, item.id, text, sizeof(text), MF_BYCOMMAND);
         if (std::strcmp(text, item.text) != 0) {
-            fail("menu " + std::to_string(item.menu) + " item " + std::to_string(item.id) +
-                 ": \"" + escape(text) + "\"");
+            fail("menu " + std::to_string(item.menu) + " item " + std::to_string(item.id) + ": \"" +
+                 escape(text) + "\"");
             menusOk = false;
         }
         if (menu) DestroyMenu(menu);
@@ -292,11 +293,9 @@ void checkResources(const std::string& exe) {
     }
     if (menusOk) ok("menus 32771 and 32773");
     // Each picture's resource id and size step; the bitmaps are 24-bit.
-    const int steps[][4] = {{157, 158, 159, 160},     {161, 162, 163, 164},
-                            {175, 166, 167, 177},     {168, 169, 170, 171},
-                            {172, 173, 174, 176},     {181, 182, 183, 184},
-                            {185, 186, 187, 188},     {189, 190, 191, 192},
-                            {193, 194, 195, 196}};
+    const int steps[][4] = {{157, 158, 159, 160}, {161, 162, 163, 164}, {175, 166, 167, 177},
+                            {168, 169, 170, 171}, {172, 173, 174, 176}, {181, 182, 183, 184},
+                            {185, 186, 187, 188}, {189, 190, 191, 192}, {193, 194, 195, 196}};
     const int sizes[4][2] = {{419, 256}, {464, 284}, {511, 312}, {776, 475}};
     int pictures = 0;
     for (const auto& row : steps) {
@@ -351,7 +350,8 @@ int main(int argc, char** argv) {
             }
         } else if (command == "wait-target") {
             double seconds = std::atof(next().c_str());
-            if (waitFor(seconds, [] { return targetEdit() && GetForegroundWindow() == target(); })) {
+            if (waitFor(seconds,
+                        [] { return targetEdit() && GetForegroundWindow() == target(); })) {
                 ok("target up in the foreground");
             } else {
                 fail("no target in the foreground");
@@ -382,11 +382,11 @@ int main(int argc, char** argv) {
             bool title = command == "expect-title";
             auto read = [&] { return title ? windowText(keyboard()) : windowText(targetEdit()); };
             if (waitFor(5, [&] { return read() == expected; })) {
-                ok(std::string(title ? "keyboard line" : "target text") + " \"" +
-                   escape(expected) + "\"");
+                ok(std::string(title ? "keyboard line" : "target text") + " \"" + escape(expected) +
+                   "\"");
             } else {
-                fail(std::string(title ? "keyboard line" : "target text") + " \"" +
-                     escape(read()) + "\", expected \"" + escape(expected) + "\"");
+                fail(std::string(title ? "keyboard line" : "target text") + " \"" + escape(read()) +
+                     "\", expected \"" + escape(expected) + "\"");
             }
         } else if (command == "expect-focus") {
             HWND window = target();
@@ -410,8 +410,8 @@ int main(int argc, char** argv) {
                 GetCursorPos(&pointer);
                 return pointer.x - rect.left == x && pointer.y - rect.top == y;
             });
-            std::string at = std::to_string(pointer.x - rect.left) + "," +
-                             std::to_string(pointer.y - rect.top);
+            std::string at =
+                std::to_string(pointer.x - rect.left) + "," + std::to_string(pointer.y - rect.top);
             if (pointer.x - rect.left == x && pointer.y - rect.top == y) {
                 ok("pointer at " + at);
             } else {
@@ -426,8 +426,7 @@ int main(int argc, char** argv) {
         } else if (command == "print-rect") {
             RECT rect = {};
             GetWindowRect(kb, &rect);
-            std::printf("keyboard %ld %ld %ld %ld\n", rect.left, rect.top, rect.right,
-                        rect.bottom);
+            std::printf("keyboard %ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
         } else if (command == "expect-visible") {
             bool expected = next() == "1";
             if (waitFor(2, [&] { return (IsWindowVisible(kb) != 0) == expected; })) {

@@ -10,8 +10,8 @@ LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_CREATE:
             edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                                   WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 360, 26,
-                                   window, reinterpret_cast<HMENU>(1), nullptr, nullptr);
+                                   WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 360, 26, window,
+                                   reinterpret_cast<HMENU>(1), nullptr, nullptr);
             return 0;
         case WM_SETFOCUS:
             SetFocus(edit);
@@ -37,9 +37,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = "PelvokE2ETarget";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "PelvokE2ETarget", "Pelvok e2e target",
-                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 400, 90, nullptr,
-                                  nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExA(0, "PelvokE2ETarget", "Pelvok e2e target", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                        40, 40, 400, 90, nullptr, nullptr, instance, nullptr);
     SetForegroundWindow(window);
     SetFocus(edit);
     MSG msg;

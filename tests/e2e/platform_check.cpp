@@ -62,13 +62,15 @@ void checkPaths() {
     std::string folder = files.currentDirectory() + "\\pelvok-e2e-\xF1";
     files.createDirectory(folder);
     files.createDirectory(folder);  // an existing folder is no error
-    std::string path = folder + "\\d\xED" "a.dic";
+    std::string path = folder +
+                       "\\d\xED"
+                       "a.dic";
     DeleteFileA(path.c_str());
 
     sqlite3* db = nullptr;
     int opened = sqlite3_open(files.sqlitePath(path).c_str(), &db);
-    int created = sqlite3_exec(db, "CREATE TABLE palabras (palabra TEXT)", nullptr, nullptr,
-                               nullptr);
+    int created =
+        sqlite3_exec(db, "CREATE TABLE palabras (palabra TEXT)", nullptr, nullptr, nullptr);
     sqlite3_close(db);
     expect(opened == SQLITE_OK && created == SQLITE_OK, "SQLite creates the dictionary");
 
