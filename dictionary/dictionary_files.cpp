@@ -61,10 +61,10 @@ using RowFormat = std::function<std::string(const SqliteQuery&)>;
 // One table into a file: the header and a line per row. An empty table
 // leaves the file empty, telling the user `emptyMessage` when there is one.
 // False, after telling the user, when the file could not be written.
-bool exportTable(SqliteDatabase& database, platform::Dialogs& dialogs,
-                 const std::string& hostPath, const std::string& shownPath,
-                 const std::string& countSql, const std::string& rowsSql,
-                 const RowFormat& format, const char* emptyMessage = nullptr) {
+bool exportTable(SqliteDatabase& database, platform::Dialogs& dialogs, const std::string& hostPath,
+                 const std::string& shownPath, const std::string& countSql,
+                 const std::string& rowsSql, const RowFormat& format,
+                 const char* emptyMessage = nullptr) {
     text_export::File file(hostPath);
     if (!file.isOpen()) {
         messages::showError(dialogs, cannotWrite(shownPath));
@@ -117,10 +117,10 @@ void CPelvokDlg::ChooseDictionaryFile(int kind) {
     // The keyboard keeps running under the dialog: it may have been ended
     // or closed meanwhile.
     if (!choice || ending_ || !layout) return;
-    if (kind == kExportToFile) {
-        exportWordTable(*choice);
-    } else {
+    if (kind == kOpenDictionary) {
         openDictionaryFile(*choice);
+    } else if (kind == kExportToFile) {
+        exportWordTable(*choice);
     }
 }
 
@@ -158,8 +158,8 @@ void CPelvokDlg::openDictionaryFile(const platform::FileChoice& choice) {
 
 void CPelvokDlg::exportWordTable(const platform::FileChoice& choice) {
     if (exportTable(database, platform().dialogs, platform().files.hostPath(choice.fullPath),
-                    choice.fullPath, statements::FileExportCount(),
-                    statements::FileExportRows(), wordLine, kLostData))
+                    choice.fullPath, statements::FileExportCount(), statements::FileExportRows(),
+                    wordLine, kLostData))
         platform().pointer.beep(1000, 100);
 }
 

@@ -78,8 +78,7 @@ void CPelvokDlg::activateCharacter(const Key& key, std::int16_t scanned, const s
     }
 }
 
-void CPelvokDlg::typePlainCharacter(const Key& key, std::int16_t scanned,
-                                    const std::string& line) {
+void CPelvokDlg::typePlainCharacter(const Key& key, std::int16_t scanned, const std::string& line) {
     KeySender keys(platform().keystrokes);
     const std::uint8_t code = key.getVirtualKey();
     const unsigned char before = charAt(line, cursorPos - 1);
@@ -103,8 +102,8 @@ void CPelvokDlg::typePlainCharacter(const Key& key, std::int16_t scanned,
     UpdateComposition(code, false, false);
 }
 
-void CPelvokDlg::typeShiftedCharacter(const Key& key, std::int16_t scanned,
-                                      const std::string& line, bool oneShot) {
+void CPelvokDlg::typeShiftedCharacter(const Key& key, std::int16_t scanned, const std::string& line,
+                                      bool oneShot) {
     KeySender keys(platform().keystrokes);
     const std::uint8_t code = key.getVirtualKey();
     const int c = cursorPos;

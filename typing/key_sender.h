@@ -72,9 +72,7 @@ public:
     static std::uint8_t lowByte(std::int16_t scanned) {
         return static_cast<std::uint8_t>(static_cast<std::uint16_t>(scanned) & 0xFF);
     }
-    static int highByte(std::int16_t scanned) {
-        return static_cast<std::uint16_t>(scanned) >> 8;
-    }
+    static int highByte(std::int16_t scanned) { return static_cast<std::uint16_t>(scanned) >> 8; }
 
 private:
     platform::Keystrokes& keystrokes_;

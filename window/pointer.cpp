@@ -95,8 +95,7 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
         const platform::WindowId active = platform().windows.activeWindow();
 
         int chosen = 0;
-        if (key.getSize() != 0 && key.isCommand() == 0 && key.isDirect() == 0 &&
-            shiftState == 0) {
+        if (key.getSize() != 0 && key.isCommand() == 0 && key.isDirect() == 0 && shiftState == 0) {
             if (target >= '1' && target <= '6' && layout->getSymbolsPage() == 0 &&
                 !suggestions[static_cast<std::size_t>(target - '1')].empty()) {
                 chosen = showContextMenu(kDeleteWordMenu, {});
@@ -118,8 +117,7 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
 }
 
 int CPelvokDlg::showContextMenu(int menuId, const std::vector<int>& disabledItems) {
-    return platform().dialogs.trackPopupMenu(menuId, platform().pointer.cursorPos(),
-                                             disabledItems);
+    return platform().dialogs.trackPopupMenu(menuId, platform().pointer.cursorPos(), disabledItems);
 }
 
 void CPelvokDlg::OnCommand(int id) {

@@ -59,8 +59,7 @@ const CharacterCase kCases[] = {
     {"AmpersandNeedsShift", true, false, "_", false, '&', shifted(0x36), -1},
 };
 
-class CharacterKeyTest : public KeyDriverTest, public testing::WithParamInterface<CharacterCase> {
-};
+class CharacterKeyTest : public KeyDriverTest, public testing::WithParamInterface<CharacterCase> {};
 
 TEST_P(CharacterKeyTest, InjectsTheKeystrokes) {
     const CharacterCase& c = GetParam();

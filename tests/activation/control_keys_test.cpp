@@ -85,8 +85,7 @@ TEST_F(KeyDriverTest, EnterAndEscapeGoOnlyToTheAttachedApplication) {
     CPelvokDlg& keyboard = startTyping();
     // Another window of the editor's thread is active, not the one attached.
     const platform::WindowId other = desktop().windows().createWindow(
-        "Buscar", platform::Rect{200, 200, 400, 300},
-        desktop().windows().window(target)->thread);
+        "Buscar", platform::Rect{200, 200, 400, 300}, desktop().windows().window(target)->thread);
     desktop().windows().setActive(other);
     ASSERT_NE(desktop().windows().activeWindow(), keyboard.lastTarget);
 
@@ -202,8 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, DockKeyTest, testing::ValuesIn(kDocks),
 TEST_F(KeyDriverTest, DockingBelowAnotherWindowThanTheAttachedOneIsBottomCentre) {
     CPelvokDlg& keyboard = startTyping();
     const platform::WindowId dialog = desktop().windows().createWindow(
-        "Buscar", platform::Rect{200, 200, 400, 300},
-        desktop().windows().window(target)->thread);
+        "Buscar", platform::Rect{200, 200, 400, 300}, desktop().windows().window(target)->thread);
     desktop().windows().setActive(dialog);
 
     click(15, KeyKind::Command);

@@ -32,10 +32,9 @@ TEST_F(ExitTest, WritesTheFiveSettingsClosesTheDictionaryAndEnds) {
 
     click(5, KeyKind::Command);
 
-    EXPECT_EQ(newWrites(),
-              (std::vector<std::string>{"Position=3", "Zoom=2", "KeyBoard=2",
-                                        std::string("ruta_BD=") + kDefaultDictionary,
-                                        "nombre_BD=default"}));
+    EXPECT_EQ(newWrites(), (std::vector<std::string>{"Position=3", "Zoom=2", "KeyBoard=2",
+                                                     std::string("ruta_BD=") + kDefaultDictionary,
+                                                     "nombre_BD=default"}));
     EXPECT_FALSE(keyboard.dictionaryAvailable());
     EXPECT_TRUE(desktop().ended());
     EXPECT_EQ(desktop().dialogs().closeFileDialogCalls(), 0);

@@ -16,9 +16,7 @@ protected:
         other.executeUpdate("DROP TABLE palabras; DROP TABLE siguientes;");
         other.close();
     }
-    const std::vector<sim::MessageBoxRecord>& boxes() {
-        return desktop().dialogs().messageBoxes();
-    }
+    const std::vector<sim::MessageBoxRecord>& boxes() { return desktop().dialogs().messageBoxes(); }
 };
 
 TEST_F(MessageBoundaryTest, FailureWhileTypingIsShownOnceUntilAnotherDictionaryIsOpened) {

@@ -31,7 +31,8 @@ const std::string kShiftUp = "10/2";
 
 const CompletionCase kCases[] = {
     {"CapitalInPartialWord", "Ca_", "casa", false, false,
-     join({taps({0x08, 0x08}), kShiftDown, taps({0x43}), kShiftUp, taps({0x41, 0x53, 0x41, 0x20})})},
+     join(
+         {taps({0x08, 0x08}), kShiftDown, taps({0x43}), kShiftUp, taps({0x41, 0x53, 0x41, 0x20})})},
     {"CapsLockTypesPlainKeys", "Ca_", "casa", false, true,
      taps({0x08, 0x08, 0x43, 0x41, 0x53, 0x41, 0x20})},
     {"AcuteVowelByDeadKey", "_", "canci\xF3n", false, false,
@@ -42,9 +43,11 @@ const CompletionCase kCases[] = {
      join({taps({0x50, 0x49, 0x4E, 0x47}), kShiftDown, taps({0xDE}), kShiftUp,
            taps({0x55, 0x49, 0x4E, 0x4F, 0x20})})},
     {"CircumflexDeadKeyWithShift", "_", "cr\xEApe", false, false,
-     join({taps({0x43, 0x52}), kShiftDown, taps({0xBA}), kShiftUp, taps({0x45, 0x50, 0x45, 0x20})})},
+     join(
+         {taps({0x43, 0x52}), kShiftDown, taps({0xBA}), kShiftUp, taps({0x45, 0x50, 0x45, 0x20})})},
     {"MiddleDotWithShift", "_", "col\xB7la", false, false,
-     join({taps({0x43, 0x4F, 0x4C}), kShiftDown, taps({0x33}), kShiftUp, taps({0x4C, 0x41, 0x20})})},
+     join(
+         {taps({0x43, 0x4F, 0x4C}), kShiftDown, taps({0x33}), kShiftUp, taps({0x4C, 0x41, 0x20})})},
     {"AltGrCharacter", "_", "a@b", false, false,
      join({taps({0x41}), "11/0 12/0", taps({0x32}), "12/2 11/2", taps({0x42, 0x20})})},
     // Neither a key nor a dead key: typed as the character itself.

@@ -29,9 +29,7 @@ protected:
         if (!in) return std::nullopt;
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    const std::vector<sim::MessageBoxRecord>& boxes() {
-        return desktop().dialogs().messageBoxes();
-    }
+    const std::vector<sim::MessageBoxRecord>& boxes() { return desktop().dialogs().messageBoxes(); }
     const std::vector<sim::Beep>& beeps() { return desktop().pointer().beeps(); }
     void exportTo(const std::string& path) {
         desktop().queueFileAnswer(sim::FileAnswer::choose(path));
@@ -48,10 +46,10 @@ TEST_F(ExportTest, WordTableToAChosenFile) {
 
     ASSERT_EQ(desktop().dialogs().fileDialogs().size(), 1u);
     EXPECT_FALSE(desktop().dialogs().fileDialogs()[0].open);
-    EXPECT_EQ(read("C:\\Textos\\palabras.txt"),
-              "Un total de: 2 registros introducidos\r\n\r\n" + field("casa") + " " +
-                  field("casa") + " 3  \r\n" + field("\xE1rbol") + " " + field("arbol") +
-                  " 1  \r\n");
+    EXPECT_EQ(read("C:\\Textos\\palabras.txt"), "Un total de: 2 registros introducidos\r\n\r\n" +
+                                                    field("casa") + " " + field("casa") +
+                                                    " 3  \r\n" + field("\xE1rbol") + " " +
+                                                    field("arbol") + " 1  \r\n");
     EXPECT_EQ(beeps(), (std::vector<sim::Beep>{{1000, 100}}));
     EXPECT_TRUE(boxes().empty());
     EXPECT_EQ(keyboard.layout->getFileDialogKind(), 0);

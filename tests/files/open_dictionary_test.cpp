@@ -10,9 +10,7 @@ namespace {
 
 class OpenDictionaryTest : public KeyDriverTest {
 protected:
-    const std::vector<sim::MessageBoxRecord>& boxes() {
-        return desktop().dialogs().messageBoxes();
-    }
+    const std::vector<sim::MessageBoxRecord>& boxes() { return desktop().dialogs().messageBoxes(); }
     bool hasTable(const std::string& windowsPath, const std::string& table) {
         SqliteDatabase reader;
         reader.open(desktop().files().sqlitePath(windowsPath));
