@@ -1,4 +1,30 @@
+// Prediction and learning after each key: the words just finished are
+// learned, and the six suggestion keys are refilled.
+#include "typing/prediction_plan.h"
+#include "typing/suggestion_fill.h"
 #include "window/pelvokDlg.h"
 
-// Stub: to be written.
-void CPelvokDlg::UpdateSuggestions(std::uint8_t, const std::string&, const std::string&) {}
+void CPelvokDlg::UpdateSuggestions(std::uint8_t code, const std::string& line,
+                                   const std::string& lineBeforeEnter) {
+    const PredictionPlan plan =
+        PlanPrediction(code, line, cursorPos, lineBeforeEnter, sentenceStart);
+    if (plan.fill == FillRule::None) return;
+    if (!dictionaryAvailable()) {
+        // Nothing to learn into and nothing to offer.
+        suggestions.fill("");
+        return;
+    }
+    for (const LearnStep& step : plan.learning) {
+        if (step.pair) {
+            LearnPair(step.first, step.folded, step.word);
+        } else {
+            LearnWord(step.folded, step.word);
+        }
+    }
+    FirstSource first = RunFirstSource(database, plan.firstSource);
+    if (plan.fill == FillRule::Starters) {
+        FillWithStarters(first, sentenceStarters, suggestions);
+    } else {
+        FillWithSecondList(database, first, plan.prefix, suggestions);
+    }
+}

@@ -1,0 +1,149 @@
+// The echo of the typed text, edited through UpdateComposition on the real
+// window with its dictionary.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/typing/typing_fixture.h"
+
+namespace {
+
+using typing_test::control;
+using typing_test::Keystroke;
+using typing_test::plain;
+using typing_test::TypingTest;
+using typing_test::withShift;
+
+using CompositionTest = TypingTest;
+
+constexpr unsigned char kQuestionKey = 0xBF;  // the key of the inverted question mark
+
+// Flags as letters: C Caps Lock, L Shift latched, U Shift consumed, Y symbols
+// page, S sentence start, A selection active, B space absorbed.
+void setFlags(CPelvokDlg& keyboard, const std::string& flags) {
+    auto has = [&](char flag) { return flags.find(flag) != std::string::npos; };
+    keyboard.layout->setCapsLock(has('C'));
+    keyboard.layout->setShiftLatched(has('L'));
+    keyboard.layout->setShiftConsumed(has('U'));
+    keyboard.layout->setSymbolsPage(has('Y'));
+    keyboard.sentenceStart = has('S');
+    keyboard.selectionActive = has('A');
+    keyboard.spaceAbsorbed = has('B');
+}
+
+std::string flagsOf(CPelvokDlg& keyboard) {
+    std::string flags;
+    if (keyboard.layout->getCapsLock()) flags += 'C';
+    if (keyboard.layout->getShiftLatched()) flags += 'L';
+    if (keyboard.layout->getShiftConsumed()) flags += 'U';
+    if (keyboard.layout->getSymbolsPage()) flags += 'Y';
+    if (keyboard.sentenceStart) flags += 'S';
+    if (keyboard.selectionActive) flags += 'A';
+    if (keyboard.spaceAbsorbed) flags += 'B';
+    return flags;
+}
+
+struct Edit {
+    const char* before;  // '_' is the marker
+    Keystroke key;
+    const char* flagsBefore;
+    const char* suggestion1;  // text of suggestion key 1
+    const char* after;
+    const char* flagsAfter;  // after the prediction step too
+};
+
+TEST_F(CompositionTest, EditsTheLineAsTheKeystrokesEditedTheTarget) {
+    CPelvokDlg& keyboard = startWith({});
+    const Edit edits[] = {
+        // Punctuation and automatic spaces. After '.' the prediction step
+        // passes the period and clears the sentence start again.
+        {"hola_", plain('.'), "", "", "hola. _", ""},
+        {"casa _", plain(','), "", "", "casa, _", "B"},
+        {"casa, _", plain(','), "B", "", "casa,, _", "B"},
+        {"casa _", plain(' '), "", "", "casa _", "B"},
+        {"casa _", plain(' '), "B", "", "casa  _", "B"},
+        {"casa _", plain('-'), "", "", "casa-_", "B"},
+        // Inverted and closing question marks.
+        {"hola _", withShift(kQuestionKey), "", "", "hola \xBF_", ""},
+        {"hola_", withShift(kQuestionKey), "", "", "hola?_", ""},
+        {"hola \xBF_", withShift(kQuestionKey), "", "", "hola? _", ""},
+        // Dead keys and case.
+        {"\xB4_", plain('e'), "", "", "\xE9_", ""},
+        {"\xB4_", plain('e'), "C", "", "\xC9_", "C"},
+        {"\xB4_", withShift('e'), "L", "", "\xE9_", ""},
+        {"\xB4_", plain('n'), "", "", "\xB4n_", ""},
+        {"_", withShift('a'), "CS", "", "a_", "CS"},
+        {"_", plain('a'), "CS", "", "A_", "CS"},
+        {"_", withShift('a'), "LS", "", "A_", "S"},
+        // Control keys.
+        {"_", control(8), "S", "", "_", "S"},
+        {"_", control(37), "S", "", "_", "S"},
+        {"ab_", control(39), "", "", "ab_", ""},
+        {"ab_", control(46), "", "", "ab_", ""},
+        {"ab_", control(37), "", "", "a_b", ""},
+        {"a_b", control(39), "", "", "ab_", ""},
+        {"ho_la", control(46), "", "", "ho_a", ""},
+        {"hola_", control(8), "", "", "hol_", ""},
+        {"hola_", control(8), "AL", "", "_", "S"},
+        {"la casa  _x", control(7), "", "", "la _x", ""},
+        {"la casa_", control(7), "AL", "", "_", "S"},
+        {"ab_cd", control(9), "", "", "_cd", ""},
+        {"ab_cd", control(38), "", "", "_cd", ""},
+        {"ab_cd", control(40), "", "", "_cd", ""},
+        {"hola_", control(13), "", "", "_", "S"},
+        {"hola _", control(13), "", "", "_", "S"},
+        {"hola_", control(31), "", "", "_", "S"},
+        {"hola_", control(32), "", "", "_", "S"},
+        {"hola_", control(19), "", "", "_", "S"},
+        {"hola_", control(31), "A", "", "hola_", "A"},
+        {"ho_la", control(11), "", "", "_", "S"},
+        {"ho_la", control(27), "", "", "ho_la", ""},
+        // A pending selection.
+        {"ab_cd", plain('x'), "AL", "", "abx_", ""},
+        {"ab_", withShift('x'), "AU", "", "abx_", ""},
+        {"ab_", plain(','), "A", "", "ab, _", "A"},
+        // Suggestion keys.
+        {"Ca_", plain('1'), "", "casa", "Casa _", ""},
+        {"Ca_", plain('1'), "C", "casa", "CASA _", "C"},
+        {"Ca_", plain('1'), "U", "casa", "Casa _", ""},
+        {"_", plain('1'), "SU", "casa", "Casa _", ""},
+        {"_", plain('1'), "CSU", "casa", "cASA _", "C"},
+        {"la ca_ mesa", plain('1'), "", "casa", "la casa_ mesa", ""},
+        {"anti-terr_", plain('1'), "", "-terrorismo", "anti-terrorismo _", ""},
+        {"\xBFqu_", plain('1'), "", "que", "\xBFque _", ""},
+        {"hola_", plain('1'), "S", "", "hola_", ""},
+        {"_", plain('1'), "SY", "casa", "1_", "Y"},
+    };
+    for (const Edit& edit : edits) {
+        SCOPED_TRACE(std::string("line ") + edit.before + ", code " +
+                     std::to_string(edit.key.code) + ", flags " + edit.flagsBefore);
+        setLine(edit.before);
+        setFlags(keyboard, edit.flagsBefore);
+        keyboard.suggestions = {edit.suggestion1, "", "", "", "", ""};
+
+        press(edit.key);
+
+        EXPECT_EQ(keyboard.textLine, edit.after);
+        EXPECT_EQ(keyboard.cursorPos, static_cast<int>(std::string(edit.after).find('_')));
+        EXPECT_EQ(flagsOf(keyboard), edit.flagsAfter);
+    }
+}
+
+TEST_F(CompositionTest, LongTextKeepsTheTailThatFitsTheWidth) {
+    CPelvokDlg& keyboard = startWith(typing_test::standardWords);
+    std::string typed;
+    for (int i = 0; i < 4; ++i) typed += "esto es un texto bastante largo para la linea ";
+    type(typed);
+
+    auto width = [&](const std::string& text) {
+        return desktop().graphics().defaultFontTextWidth(text);
+    };
+    const std::string kept = keyboard.textLine.substr(0, keyboard.cursorPos);
+    EXPECT_EQ(keyboard.textLine, kept + "_");
+    ASSERT_LT(kept.size(), typed.size());
+    EXPECT_EQ(typed.substr(typed.size() - kept.size()), kept);
+    EXPECT_LE(width(kept), 350);
+    EXPECT_GT(width(typed.substr(typed.size() - kept.size() - 1)), 350);
+}
+
+}  // namespace

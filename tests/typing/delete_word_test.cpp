@@ -1,0 +1,73 @@
+// Deleting the word of a suggestion key from the dictionary.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/typing/typing_fixture.h"
+
+namespace {
+
+using typing_test::learnPair;
+using typing_test::learnWord;
+using typing_test::Rows;
+using typing_test::Slots;
+using typing_test::standardWords;
+using typing_test::TypingTest;
+
+using DeleteWordTest = TypingTest;
+
+// Makes the key with this code current on the page on show.
+void makeCurrent(CPelvokDlg& keyboard, unsigned char code) {
+    KeyboardLayout& layout = *keyboard.layout;
+    for (int row = 0; row < layout.getRowCount(); ++row) {
+        for (int column = 0; column < layout.getColumnCount(); ++column) {
+            layout.setCurrent(row, column);
+            if (layout.currentKey().getVirtualKey() == code) return;
+        }
+    }
+    FAIL() << "no key with code " << int(code);
+}
+
+TEST_F(DeleteWordTest, RemovesEveryAccentVariantAndThePairsItEnds) {
+    const Slots shown = {"canci\xF3n", "l'home", "", "hoy", "", ""};
+    struct Case {
+        unsigned char key;
+        Rows wordsGone;
+        Rows pairsGone;
+        Slots keysAfter;
+    };
+    const Case cases[] = {
+        {'1',
+         {"canci\xF3n|cancion|2", "cancion|cancion|1"},
+         {"la|canci\xF3n|cancion|1"},
+         {"hoy", "casa", "hola", "l'home", "cama", "hombre"}},
+        // The key shows the apostrophe; the dictionary holds '!'.
+        {'2', {"l!home|l!home|2"}, {}, {"hoy", "casa", "hola", "canci\xF3n", "cama", "cancion"}},
+        // A blank key, or a key that is no suggestion key, changes nothing.
+        {'3', {}, {}, shown},
+        {'a', {}, {}, shown},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("key ") + static_cast<char>(c.key));
+        makeDesktop(pelvok_test::KeyboardHarness::defaultOptions());
+        CPelvokDlg& keyboard = startWith([](DictionaryStore& store, SqliteDatabase& database) {
+            standardWords(store, database);
+            learnWord(store, "l!home", "l!home", 2);
+            store.LearnPair("la", "cancion", "canci\xF3n");
+            store.LearnPair("canci\xF3n", "hoy", "hoy");
+        });
+        keyboard.suggestions = shown;
+        makeCurrent(keyboard, c.key);
+        const Rows wordsBefore = words();
+        const Rows pairsBefore = pairs();
+
+        keyboard.DeleteSuggestedWord();
+
+        EXPECT_EQ(added(words(), wordsBefore), c.wordsGone);
+        EXPECT_EQ(added(pairs(), pairsBefore), c.pairsGone);
+        EXPECT_EQ(words().size() + c.wordsGone.size(), wordsBefore.size());
+        EXPECT_EQ(keyboard.suggestions, c.keysAfter);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,153 @@
+// Prediction and learning: what typing teaches the dictionary and what the
+// six suggestion keys then offer, on the real window and dictionary file.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/typing/typing_fixture.h"
+
+namespace {
+
+using typing_test::control;
+using typing_test::learnPair;
+using typing_test::learnWord;
+using typing_test::plain;
+using typing_test::Rows;
+using typing_test::Slots;
+using typing_test::standardWords;
+using typing_test::TypingTest;
+
+using PredictionTest = TypingTest;
+
+constexpr unsigned char kEnter = 13;
+
+// One step of a scenario: the text typed (Enter written as '\n'), the keys
+// then shown, and the rows of each table that the step added or changed.
+struct Step {
+    std::string typed;
+    Slots suggestions;
+    Rows wordsLearned;
+    Rows pairsLearned;
+};
+
+struct Scenario {
+    const char* name;
+    std::vector<Step> steps;
+};
+
+TEST_F(PredictionTest, TypingLearnsFinishedWordsAndRefillsTheKeys) {
+    const Scenario scenarios[] = {
+        {"sentence starters with a prefix, completed from words; then a word with successors",
+         {{"h", {"hoy", "hace", "hola", "hombre", "", ""}, {}, {}},
+          // Successors of hola, then the sentence starters up to the first
+          // that a key shows already (la).
+          {"ola ", {"amigo", "la", "hoy", "", "", ""}, {"hola|hola|4"}, {".|hola|hola|1"}}}},
+        {"a word without successors offers the most frequent words",
+         {{"mesa ",
+           {"hoy", "casa", "hola", "canci\xF3n", "mesa", "cama"},
+           {"mesa|mesa|2"},
+           {".|mesa|mesa|1"}}}},
+        {"a comma learns nothing; the space after it learns the word without it",
+         {{"la ", {"casa", "cama", "hoy", "la", "hace", ""}, {"la|la|1"}, {".|la|la|3"}},
+          {"mesa,", {"hoy", "casa", "hola", "canci\xF3n", "cama", "cancion"}, {}, {}},
+          {" ",
+           {"hoy", "casa", "hola", "canci\xF3n", "mesa", "cama"},
+           {"mesa|mesa|2"},
+           {"la|mesa|mesa|1"}}}},
+        {"a space at the line start learns the empty word",
+         {{" ", {"hoy", "casa", "hola", "canci\xF3n", "cama", "cancion"}, {"||1"}, {"|||1"}}}},
+        {"a period after two words learns the pair and offers the sentence starters",
+         {{"dice ",
+           {"hoy", "casa", "hola", "canci\xF3n", "cama", "cancion"},
+           {"dice|dice|1"},
+           {".|dice|dice|1"}},
+          {"hola.", {"hoy", "la", "dice", "hace", "", ""}, {"hola|hola|4"}, {"dice|hola|hola|1"}}}},
+        {"Enter after one word learns it as a sentence starter",
+         {{"hola\n",
+           {"hoy", "la", "hace", "hola", "casa", "canci\xF3n"},
+           {"hola|hola|4"},
+           {".|hola|hola|1"}}}},
+        {"Enter after two words learns the pair and the first word as a starter",
+         {{"la casa", {"", "", "", "", "", ""}, {"la|la|1"}, {".|la|la|3"}},
+          {"\n",
+           {"la", "hoy", "hace", "casa", "hola", "canci\xF3n"},
+           {"casa|casa|5"},
+           {".|la|la|4", "la|casa|casa|3"}}}},
+    };
+    for (const Scenario& scenario : scenarios) {
+        SCOPED_TRACE(scenario.name);
+        makeDesktop(pelvok_test::KeyboardHarness::defaultOptions());
+        startWith(standardWords);
+        for (const Step& step : scenario.steps) {
+            SCOPED_TRACE("typing \"" + step.typed + "\"");
+            const Rows wordsBefore = words();
+            const Rows pairsBefore = pairs();
+            for (const char c : step.typed) {
+                if (c == '\n') {
+                    press(control(kEnter));
+                } else {
+                    press(plain(static_cast<unsigned char>(c)));
+                }
+            }
+            EXPECT_EQ(window().suggestions, step.suggestions);
+            EXPECT_EQ(added(wordsBefore, words()), step.wordsLearned);
+            EXPECT_EQ(added(pairsBefore, pairs()), step.pairsLearned);
+        }
+    }
+}
+
+TEST_F(PredictionTest, InsideAWordSuccessorsComeFirstThenOtherWordsWithoutRepeats) {
+    CPelvokDlg& keyboard = startWith(standardWords);
+    struct Case {
+        Slots before;  // the keys as the previous key left them
+        Slots after;
+    };
+    const Case cases[] = {
+        // casa and cama follow la; the words beginning with ca that the
+        // keys do not show yet come after.
+        {{"", "", "", "", "", ""}, {"casa", "cama", "canci\xF3n", "cancion", "", ""}},
+        // A word that the same key showed before is passed over as well.
+        {{"", "", "canci\xF3n", "", "", ""}, {"casa", "cama", "cancion", "", "", ""}},
+    };
+    for (const Case& c : cases) {
+        setLine("la c_");
+        keyboard.sentenceStart = false;
+        keyboard.suggestions = c.before;
+        const Rows wordsBefore = words();
+        type("a");
+        EXPECT_EQ(keyboard.suggestions, c.after);
+        EXPECT_EQ(words(), wordsBefore);
+    }
+}
+
+TEST_F(PredictionTest, HyphenatedWordIsCompletedAndLearnedAfterItsFirstPart) {
+    CPelvokDlg& keyboard = startWith([](DictionaryStore& store, SqliteDatabase&) {
+        learnWord(store, "-terrorismo", "-terrorismo", 3);
+        learnWord(store, "-terrorista", "-terrorista", 1);
+        learnPair(store, "anti", "-terrorista", 1);
+    });
+    setLine("anti-ter_");
+    keyboard.sentenceStart = false;
+    type("r");
+    // The current word is -terr, the previous one anti.
+    EXPECT_EQ(keyboard.suggestions, (Slots{"-terrorista", "-terrorismo", "", "", "", ""}));
+
+    const Rows wordsBefore = words();
+    const Rows pairsBefore = pairs();
+    type("2");
+    EXPECT_EQ(keyboard.textLine, "anti-terrorismo _");
+    EXPECT_EQ(added(wordsBefore, words()), (Rows{"-terrorismo|-terrorismo|4"}));
+    EXPECT_EQ(added(pairsBefore, pairs()), (Rows{"anti|-terrorismo|-terrorismo|1"}));
+}
+
+TEST_F(PredictionTest, NullWordIsShownAsError) {
+    CPelvokDlg& keyboard = startWith([](DictionaryStore& store, SqliteDatabase& database) {
+        standardWords(store, database);
+        database.executeUpdate("INSERT INTO palabras VALUES(NULL, 'hz', 9);");
+    });
+    type("h");
+    EXPECT_EQ(keyboard.suggestions, (Slots{"hoy", "hace", "error", "hola", "hombre", ""}));
+}
+
+}  // namespace

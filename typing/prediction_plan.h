@@ -1,0 +1,37 @@
+// What one prediction step does, worked out from the text line alone: the
+// words and pairs to learn, the lists that refill the suggestion keys, and
+// the sentence-start flag as the scans leave it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "typing/suggestion_fill.h"
+
+// One learning call: LearnPair(first, folded, word) or LearnWord(folded, word).
+struct LearnStep {
+    bool pair = false;
+    std::string first;
+    std::string folded;
+    std::string word;
+};
+
+enum class FillRule {
+    None,        // the keys keep their texts
+    SecondList,  // first source, then words beginning with `prefix`
+    Starters,    // first source, then the sentence starters
+};
+
+struct PredictionPlan {
+    std::vector<LearnStep> learning;
+    // Candidates for the first source, in order.
+    std::vector<CountedQuery> firstSource;
+    FillRule fill = FillRule::None;
+    std::string prefix;
+};
+
+// code as composition passes it (a closing question mark counts as '?');
+// line with its marker at `marker`; lineBeforeEnter empty unless Enter
+// recorded it. Updates sentenceStart.
+PredictionPlan PlanPrediction(unsigned char code, const std::string& line, int marker,
+                              const std::string& lineBeforeEnter, bool& sentenceStart);

@@ -1,0 +1,102 @@
+#include "typing/suggestion_fill.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "dictionary/statements.h"
+
+namespace {
+
+// One row's word as a key shows it: a NULL reads "error", '!' is the
+// apostrophe.
+std::string readRow(SqliteQuery& rows) {
+    const char* text = rows.textOr(0, "error");
+    std::string word = text ? text : "error";
+    rows.next();
+    std::replace(word.begin(), word.end(), '!', '\'');
+    return word;
+}
+
+// Key `index` would show a word that keys 1 to index + 1 show already (the
+// keys refilled in this pass, and the key itself with its text from before).
+bool isDuplicate(const std::string& word, const SuggestionSlots& suggestions, std::size_t index) {
+    if (word.empty()) return false;
+    for (std::size_t k = 0; k <= index; ++k)
+        if (suggestions[k] == word) return true;
+    return false;
+}
+
+// The next row of the first source while it has rows.
+std::string nextFirst(FirstSource& first) {
+    if (!first.rows || first.rows->atEnd()) return "";
+    return readRow(*first.rows);
+}
+
+}  // namespace
+
+FirstSource RunFirstSource(SqliteDatabase& database, const std::vector<CountedQuery>& choices) {
+    FirstSource first;
+    for (const CountedQuery& choice : choices) {
+        first.count = database.queryInt(choice.first);
+        if (first.count > 0) {
+            first.rows.emplace(database.runQuery(choice.second));
+            break;
+        }
+    }
+    return first;
+}
+
+void FillWithSecondList(SqliteDatabase& database, FirstSource& first, const std::string& prefix,
+                        SuggestionSlots& suggestions) {
+    const long long n = std::max(first.count, 0);
+    long long m = 0;
+    std::optional<SqliteQuery> second;
+    bool stopped = false;
+    for (std::size_t i = 0; i < suggestions.size(); ++i) {
+        const long long index = static_cast<long long>(i);
+        std::string candidate;
+        if (index < n) {
+            candidate = nextFirst(first);
+        } else {
+            if (index == n) {
+                m = database.queryInt(statements::P3(prefix));
+                if (m > 0) second.emplace(database.runQuery(statements::P2(prefix)));
+            }
+            if (!stopped && second && index < n + m && !second->atEnd()) {
+                // Rows that a key shows already are passed over; when the list
+                // ends on one, the remaining keys stay blank.
+                do {
+                    candidate = readRow(*second);
+                } while (isDuplicate(candidate, suggestions, i) && !second->atEnd());
+                if (isDuplicate(candidate, suggestions, i)) {
+                    candidate.clear();
+                    stopped = true;
+                }
+            }
+        }
+        suggestions[i] = candidate;
+    }
+    if (first.rows) first.rows->finalize();
+    if (second) second->finalize();
+}
+
+void FillWithStarters(FirstSource& first, const SuggestionSlots& starters,
+                      SuggestionSlots& suggestions) {
+    const long long n = std::max(first.count, 0);
+    std::size_t nextStarter = 0;
+    bool stopped = false;
+    for (std::size_t i = 0; i < suggestions.size(); ++i) {
+        std::string candidate;
+        if (static_cast<long long>(i) < n) {
+            candidate = nextFirst(first);
+        } else if (!stopped) {
+            candidate = starters[nextStarter++];
+            if (isDuplicate(candidate, suggestions, i)) {
+                candidate.clear();
+                stopped = true;
+            }
+        }
+        suggestions[i] = candidate;
+    }
+    if (first.rows) first.rows->finalize();
+}

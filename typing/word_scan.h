@@ -1,0 +1,36 @@
+// The words around the cursor marker as the prediction step cuts them from
+// the text line, and the two dictionary forms of a word.
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The accent-free form (pSinAcento, sSinAcento) and the stored form
+// (palabra, siguiente) of a word.
+std::string AccentFreeForm(const std::string& word);
+std::string StoredForm(const std::string& word);
+
+struct ScannedWords {
+    std::string current;   // the word that ends at, or just before, the marker
+    std::string previous;  // the word before it; empty when there is none
+};
+
+// Between words: a period before a character ends the current word, a hyphen
+// or an apostrophe stays at its front. Apostrophes come back as '!'.
+ScannedWords ScanWords(const std::string& line, int marker);
+
+// At a sentence start: spaces and periods right before the marker are passed
+// over (crossedPeriod tells whether a period was) and a period does not end
+// the current word. Apostrophes come back as '!'.
+ScannedWords ScanSentence(const std::string& line, int marker, bool& crossedPeriod);
+
+// The words of the line as it was when Enter was pressed (marker last).
+struct EnterWords {
+    std::string current;   // empty: nothing to learn
+    std::string previous;  // the earlier word of the pair, "." at a sentence start
+    // An earlier word at the line start, learned as a sentence starter first.
+    std::optional<std::string> lineStartWord;
+};
+
+// `line` is not empty.
+EnterWords CutLineBeforeEnter(const std::string& line, bool& crossedPeriod);
