@@ -39,7 +39,6 @@ int readDigit(platform::Settings& settings, const char* name, int fallback, int 
         settings.writeValue(kSettingsKey, name, std::to_string(fallback));
         return fallback;
     }
-    // Read as the registry hands it over, at most four bytes.
     const int digit = value->empty() ? -1 : static_cast<unsigned char>((*value)[0]) - '0';
     if (digit < low || digit > high) return fallback;
     return digit;
@@ -81,7 +80,6 @@ void CPelvokDlg::OpenSettingsKey() {
 void CPelvokDlg::SetUpModel() {
     platform::Settings& settings = platform_.settings;
     layout = std::make_unique<KeyboardLayout>(startupTables());
-    settings.openKey(kSettingsKey);
     const int step = readDigit(settings, "Zoom", 1, 1, 4);
     layout->setScale(scaleFactor(step, platform_.windows.screenWidth()));
     // A stored arrangement is applied when the window is initialised.
