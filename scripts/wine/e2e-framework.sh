@@ -6,6 +6,8 @@
 
 e2e_framework() {
   local bin=$1 kb_x kb_y
+  # The pointer away from the keyboard: hovering makes the key under it current.
+  xdotool mousemove 1270 10
   start_program target "$bin/pelvok-e2e-target.exe"
   drive wait-target 30
   start_program framework-check "$bin/pelvok-framework-check.exe"
@@ -49,6 +51,7 @@ e2e_framework() {
   drive send 20 X : expect-no-file-dialog : expect-title 'o[menu 32774][menu 0][no file]_'
 
   # WM_CLOSE ends the dialog and the program.
-  drive close
+  drive close : close-target
   wait_program framework-check
+  wait_program target
 }

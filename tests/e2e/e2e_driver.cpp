@@ -480,6 +480,13 @@ int main(int argc, char** argv) {
             } else {
                 fail("keyboard still there after WM_CLOSE");
             }
+        } else if (command == "close-target") {
+            PostMessageA(target(), WM_CLOSE, 0, 0);
+            if (waitFor(5, [] { return target() == nullptr; })) {
+                ok("target closed");
+            } else {
+                fail("target still there after WM_CLOSE");
+            }
         } else if (command == "resources") {
             checkResources(next());
         } else {
