@@ -146,15 +146,17 @@ unsigned char editForCharacter(CPelvokDlg& keyboard, unsigned char code, bool sh
     std::string text;
     bool spaceAfterText = false;  // a suggestion or a closing question mark
     bool markedForSpace = false;
+    const bool lettersPage = layout.getSymbolsPage() == 0;
     if (code == kInvertedQuestion) {
-        if (line.size() > 1 && line.before() != ' ') {
-            // After a word the key closes the question.
+        if (lettersPage && line.size() > 1 && line.before() != ' ') {
+            // After a word the key closes the question. Right after a '¿' it
+            // takes back that '¿' and the space in front of it, as the
+            // keystrokes did, and the '?' gets its space.
             if (line.before() == kInvertedQuestion) {
+                const bool spaceAfterQuestion = line.marker > 1;
                 line.deleteBefore();
-                if (line.marker > 1) {
-                    line.deleteBefore();
-                    spaceAfterText = markedForSpace = true;
-                }
+                if (line.before() == ' ') line.deleteBefore();
+                spaceAfterText = markedForSpace = spaceAfterQuestion;
             }
             text = "?";
             code = '?';
@@ -170,7 +172,7 @@ unsigned char editForCharacter(CPelvokDlg& keyboard, unsigned char code, bool sh
         }
         text = std::string(1, static_cast<char>(letter));
         if (shifted) layout.setShiftLatched(0);
-    } else if (isSuggestionCode(code) && layout.getSymbolsPage() == 0) {
+    } else if (isSuggestionCode(code) && lettersPage) {
         const std::string suggestion = keyboard.suggestions[code - '1'];
         if (!suggestion.empty()) {
             bool attached = false;
@@ -192,7 +194,8 @@ unsigned char editForCharacter(CPelvokDlg& keyboard, unsigned char code, bool sh
         line.insertBefore(text);
         if (markedForSpace) {
             if (spaceAfterText) line.insertBefore(" ");
-        } else if (isSentencePunctuation(code)) {
+        } else if (isSentencePunctuation(code) && lettersPage) {
+            // The symbols page types numbers such as 3.5: no space there.
             line.insertBefore(" ");
         }
     }

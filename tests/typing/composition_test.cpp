@@ -63,10 +63,14 @@ TEST_F(CompositionTest, EditsTheLineAsTheKeystrokesEditedTheTarget) {
         {"casa _", plain(' '), "", "", "casa _", "B"},
         {"casa _", plain(' '), "B", "", "casa  _", "B"},
         {"casa _", plain('-'), "", "", "casa-_", "B"},
+        {"3_", plain('.'), "Y", "", "3._", "Y"},
         // Inverted and closing question marks.
         {"hola _", withShift(kQuestionKey), "", "", "hola \xBF_", ""},
         {"hola_", withShift(kQuestionKey), "", "", "hola?_", ""},
         {"hola \xBF_", withShift(kQuestionKey), "", "", "hola? _", ""},
+        {" \xBF_", withShift(kQuestionKey), "", "", "? _", ""},
+        {"ab\xBF_", withShift(kQuestionKey), "", "", "ab? _", ""},
+        {"hola_", withShift(kQuestionKey), "Y", "", "hola\xBF_", "Y"},
         // Dead keys and case.
         {"\xB4_", plain('e'), "", "", "\xE9_", ""},
         {"\xB4_", plain('e'), "C", "", "\xC9_", "C"},
