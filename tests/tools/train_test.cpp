@@ -1,0 +1,118 @@
+// pelvok-train learns what typing the text on the keyboard learns, and fails
+// cleanly on bad input.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/tools/tool_files.h"
+#include "tools/pelvok-train/trainer.h"
+#include "tools/typist/keyboard_session.h"
+#include "tools/typist/text_encoding.h"
+#include "tools/typist/typeable_text.h"
+#include "tools/typist/typist.h"
+
+namespace {
+
+using tools_test::readBytes;
+using tools_test::tableRows;
+using tools_test::TempFolder;
+using tools_test::writeBytes;
+
+// UTF-8, with what makes typing it take more than one key a character:
+// capitals, a run of them, accents, digits and signs, a closing question.
+const char* const kParagraphs =
+    "La canci\xC3\xB3n de Mar\xC3\xAD" "a, la que cant\xC3\xA1" "bamos en 1998, dec\xC3\xAD" "a: "
+    "\xC2\xBFqui\xC3\xA9n sabe? Nadie lo sab\xC3\xAD" "a. ONU y \xC3\x81" "frica, "
+    "l'home del d\xC3\xAD" "a (12%).\n"
+    "Despu\xC3\xA9s, la canci\xC3\xB3n volvi\xC3\xB3: anti-a\xC3\xA9reo; ping\xC3\xBC" "ino.\n";
+
+TEST(PelvokTrain, LearnsTheWordsAndPairsTypingLearns) {
+    TempFolder folder;
+    const std::string text = folder.file("texto.txt");
+    writeBytes(text, kParagraphs);
+
+    const std::string typed = folder.file("tecleado.dic");
+    {
+        typist::KeyboardSession session(typed, typist::KeyboardSession::Indexes::Ensure, false);
+        session.keyboard().database.executeUpdate("PRAGMA synchronous = OFF;");
+        typist::Typist typist(session, false);
+        const auto decoded = typist::DecodeText(kParagraphs);
+        for (const std::string& p : typist::MakeTypeable(decoded->text).paragraphs)
+            typist.typeParagraph(p);
+    }
+
+    pelvok_train::TrainOptions options;
+    options.texts = {text};
+    options.output = folder.file("aprendido.dic");
+    const pelvok_train::TrainResult result = pelvok_train::Train(options);
+
+    for (const char* table : {"palabras", "siguientes"})
+        EXPECT_EQ(tableRows(options.output, table), tableRows(typed, table)) << table;
+    const std::vector<std::string> words = tableRows(options.output, "palabras");
+    EXPECT_EQ(result.words, words.size());
+    EXPECT_EQ(result.paragraphs, 2u);
+    EXPECT_NE(std::find(words.begin(), words.end(), "canci\xF3n|cancion|2|"), words.end());
+    EXPECT_EQ(result.dropped, 0u);
+}
+
+TEST(PelvokTrain, RankedWordsSeedTheCounts) {
+    TempFolder folder;
+    writeBytes(folder.file("texto.txt"), "hola mundo\n");
+    // In Windows-1252; the third word adds to the count the text gave.
+    writeBytes(folder.file("lista.txt"), "que\nde\nhola\nl'home\n");
+    pelvok_train::TrainOptions options;
+    options.texts = {folder.file("texto.txt")};
+    options.wordList = folder.file("lista.txt");
+    options.output = folder.file("d.dic");
+    const pelvok_train::TrainResult result = pelvok_train::Train(options);
+    EXPECT_EQ(result.seeded, 4u);
+    EXPECT_EQ(tableRows(options.output, "palabras"),
+              (std::vector<std::string>{"de|de|1|", "hola|hola|2|", "l!home|l!home|1|",
+                                        "mundo|mundo|1|", "que|que|1|"}));
+    EXPECT_EQ(pelvok_train::SeedCount(1, 100000), 10000);
+    EXPECT_EQ(pelvok_train::SeedCount(3, 100000), 3333);
+    EXPECT_EQ(pelvok_train::SeedCount(20000, 100000), 1);
+}
+
+TEST(PelvokTrain, BadInputFailsAndLeavesAnExistingOutputAsItWas) {
+    TempFolder folder;
+    writeBytes(folder.file("bueno.txt"), "hola\n");
+    writeBytes(folder.file("binario.bin"), std::string("\x7F" "ELF\0\0\1", 7));
+    const std::string existing = folder.file("viejo.dic");
+    writeBytes(existing, "not touched");
+    struct Case {
+        std::vector<std::string> texts;
+        std::string words;
+        std::string output;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{folder.file("falta.txt")}, "", existing, "cannot read"},
+        {{folder.file("bueno.txt"), folder.file("binario.bin")}, "", existing, "not a text file"},
+        {{folder.file("bueno.txt")}, folder.file("binario.bin"), existing, "not a text file"},
+        {{folder.file("bueno.txt")}, "", folder.file("no/hay/carpeta.dic"), "cannot write"},
+        {{folder.file("bueno.txt")}, "", folder.file(""), "cannot write"},
+    };
+    for (const Case& c : cases) {
+        pelvok_train::TrainOptions options;
+        options.texts = c.texts;
+        options.wordList = c.words;
+        options.output = c.output;
+        try {
+            pelvok_train::Train(options);
+            ADD_FAILURE() << "no failure for " << c.output;
+        } catch (const pelvok_train::TrainError& failure) {
+            EXPECT_NE(std::string(failure.what()).find(c.message), std::string::npos)
+                << failure.what();
+        }
+        EXPECT_EQ(readBytes(existing), "not touched");
+    }
+    // No temporary file is left behind.
+    std::vector<std::string> names = folder.names();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"binario.bin", "bueno.txt", "viejo.dic"}));
+}
+
+}  // namespace

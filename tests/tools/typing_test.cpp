@@ -1,0 +1,96 @@
+// The typist on the real keyboard: the target receives exactly the text, and
+// the dictionary's indexes change no suggestion after any key.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/tools/tool_files.h"
+#include "tools/typist/keyboard_session.h"
+#include "tools/typist/text_encoding.h"
+#include "tools/typist/typeable_text.h"
+#include "tools/typist/typist.h"
+
+namespace {
+
+using tools_test::TempFolder;
+using Indexes = typist::KeyboardSession::Indexes;
+
+// Windows-1252; every way of reaching a character once at least.
+const std::vector<std::string> kParagraphs = {
+    "\xBFQu\xE9 es la ONU? \xC1" "frica y \xC9l dijeron: 1,5 kg... no.",
+    "La NASA, el 3.14 y l'home; anti-a\xE9reo \xA1ya! ping\xFCino ma\xEEtre \xE0 la "
+    "ESPA\xD1" "A (50%) [x] {y} <z> #1 @a \\b /c $2 \x80" "3 =4 +5 *6 ~7 |8 \xAA\xBA \xAC \xB7 \"fin\"",
+    "",
+    "la casa, la casa, la casa grande. la casa de la casa.",
+};
+
+TEST(Typist, TheTargetReceivesExactlyTheText) {
+    for (bool suggestions : {false, true}) {
+        TempFolder folder;
+        typist::KeyboardSession session(folder.file("d.dic"), Indexes::Ensure, false);
+        session.keyboard().database.executeUpdate("PRAGMA synchronous = OFF;");
+        typist::Typist typist(session, suggestions);
+        for (const std::string& p : kParagraphs) ASSERT_NO_THROW(typist.typeParagraph(p)) << p;
+        const typist::TypingCounts& counts = typist.counts();
+        std::size_t characters = 0;
+        for (const std::string& p : kParagraphs) characters += p.size() + 1;
+        EXPECT_EQ(counts.characters, characters);
+        if (suggestions) {
+            // "casa" repeated: the keyboard learned it and offered it.
+            EXPECT_GT(counts.suggestionsTaken, 0u);
+            EXPECT_EQ(counts.wordsFromSuggestions, counts.suggestionsTaken);
+        } else {
+            EXPECT_GT(counts.clicks, characters);
+            EXPECT_EQ(counts.suggestionsTaken, 0u);
+        }
+    }
+}
+
+// The evaluation text and the starter dictionary that set-up makes, or, when
+// they are missing, the paragraphs above and an empty dictionary.
+// PELVOK_EVAL_PARAGRAPHS sets how many paragraphs are typed ("all" for the
+// whole text).
+TEST(Typist, IndexesChangeNoSuggestionAfterAnyKey) {
+    const std::string starter = PELVOK_SOURCE_DIR "/deps/starter/";
+    std::vector<std::string> paragraphs = kParagraphs;
+    const bool haveStarter = std::filesystem::exists(starter + "eval.txt") &&
+                             std::filesystem::exists(starter + "default.dic");
+    if (haveStarter) {
+        const auto text = typist::DecodeText(tools_test::readBytes(starter + "eval.txt"));
+        paragraphs = typist::MakeTypeable(text->text).paragraphs;
+    }
+    std::size_t limit = 25;
+    if (const char* wanted = std::getenv("PELVOK_EVAL_PARAGRAPHS"))
+        limit = std::string(wanted) == "all" ? paragraphs.size() : std::strtoul(wanted, nullptr, 10);
+    if (limit < paragraphs.size()) paragraphs.resize(limit);
+
+    TempFolder folder;
+    auto run = [&](Indexes indexes, const std::string& name) {
+        const std::string file = folder.file(name);
+        if (haveStarter) std::filesystem::copy_file(starter + "default.dic", file);
+        typist::KeyboardSession session(file, indexes, false);
+        session.keyboard().database.executeUpdate("PRAGMA synchronous = OFF;");
+        typist::Typist typist(session, true);
+        std::vector<std::string> shown;
+        typist.afterEachKey([&] {
+            std::string state = session.keyboard().textLine;
+            for (const std::string& s : session.keyboard().suggestions) state += "|" + s;
+            shown.push_back(state);
+        });
+        for (const std::string& p : paragraphs) typist.typeParagraph(p);
+        return shown;
+    };
+    const std::vector<std::string> with = run(Indexes::Ensure, "con.dic");
+    const std::vector<std::string> without = run(Indexes::Drop, "sin.dic");
+    ASSERT_EQ(with.size(), without.size());
+    for (std::size_t key = 0; key < with.size(); ++key)
+        ASSERT_EQ(typist::Utf8FromCp1252(with[key]), typist::Utf8FromCp1252(without[key]))
+            << "after key " << key;
+    std::printf("compared the suggestions after %zu keys of %zu paragraphs\n", with.size(),
+                paragraphs.size());
+}
+
+}  // namespace

@@ -1,0 +1,203 @@
+#include "tools/pelvok-train/trainer.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "dictionary/DictionaryStore.h"
+#include "dictionary/SqliteException.h"
+#include "dictionary/statements.h"
+#include "tools/typist/keyboard_session.h"
+#include "tools/typist/text_encoding.h"
+#include "tools/typist/typeable_text.h"
+#include "tools/typist/typist.h"
+#include "typing/text_utils.h"
+
+namespace pelvok_train {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The temporary output, removed when the process is interrupted.
+char interruptedFile[4096];
+
+extern "C" void removeAndExit(int signal) {
+    if (interruptedFile[0]) unlink(interruptedFile);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+std::string readFile(const std::string& path) {
+    std::error_code error;
+    if (fs::is_directory(path, error)) throw TrainError(path + " is a folder, not a text file");
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw TrainError("cannot read " + path + ": " + std::strerror(errno));
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw TrainError("cannot read " + path);
+    return bytes;
+}
+
+typist::DecodedText readText(const std::string& path) {
+    std::optional<typist::DecodedText> text = typist::DecodeText(readFile(path));
+    if (!text) throw TrainError(path + " is not a text file");
+    return *text;
+}
+
+// A file beside the output, empty, that nothing else uses.
+std::string createTemporaryBeside(const std::string& output) {
+    const fs::path out = fs::absolute(output);
+    std::error_code error;
+    if (fs::is_directory(out, error)) throw TrainError("cannot write " + output + ": it is a folder");
+    std::string pattern = (out.parent_path() / ("." + out.filename().string() + ".XXXXXX")).string();
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0) throw TrainError("cannot write " + output + ": " + std::strerror(errno));
+    // The mode a new file gets, not mkstemp's private one.
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+    close(fd);
+    return pattern;
+}
+
+void syncFile(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+// The seeds of the ranked list, added to the counts the text gave.
+std::size_t seedWords(SqliteDatabase& db, const std::string& listPath, std::size_t textWords,
+                      TrainResult& result) {
+    const typist::DecodedText list = readText(listPath);
+    result.dropped += list.dropped;
+    std::size_t rank = 0;
+    std::size_t seeded = 0;
+    std::size_t start = 0;
+    while (start < list.text.size()) {
+        std::size_t end = list.text.find('\n', start);
+        if (end == std::string::npos) end = list.text.size();
+        std::string word = list.text.substr(start, end - start);
+        start = end + 1;
+        if (!word.empty() && word.back() == '\r') word.pop_back();
+        if (word.empty()) continue;
+        ++rank;
+        std::replace(word.begin(), word.end(), '\'', '!');
+        const std::string folded = CleanWord(FoldAccents(word));
+        const std::string stored = CleanWordKeepAccents(LowerAccentedCapitals(word));
+        if (folded.empty() || stored.empty()) continue;
+        const std::string count = std::to_string(SeedCount(rank, textWords));
+        const std::string f = statements::Quote(folded);
+        const std::string w = statements::Quote(stored);
+        if (db.executeUpdate("UPDATE palabras SET repPal = repPal + " + count +
+                             " WHERE pSinAcento = '" + f + "' AND palabra = '" + w + "';") == 0)
+            db.executeUpdate("INSERT INTO palabras VALUES('" + w + "','" + f + "'," + count + ");");
+        ++seeded;
+    }
+    return seeded;
+}
+
+void learn(const TrainOptions& options, const std::string& temporary, TrainResult& result) {
+    // The texts first: a bad one fails before anything is typed.
+    std::vector<std::string> paragraphs;
+    for (const std::string& path : options.texts) {
+        const typist::DecodedText text = readText(path);
+        result.dropped += text.dropped;
+        typist::TypeableText typeable = typist::MakeTypeable(text.text);
+        result.untypeable += typeable.removed + typeable.replaced;
+        for (std::string& p : typeable.paragraphs) paragraphs.push_back(std::move(p));
+    }
+    if (!options.wordList.empty()) readText(options.wordList);
+
+    // The keyboard opens an empty dictionary of its own; its connection is
+    // then moved to one in memory, with the same tables and indexes.
+    std::string workPattern = (fs::temp_directory_path() / "pelvok-train-XXXXXX").string();
+    if (!mkdtemp(workPattern.data()))
+        throw TrainError(std::string("cannot make a temporary folder: ") + std::strerror(errno));
+    const fs::path work = workPattern;
+    struct RemoveWork {
+        fs::path path;
+        ~RemoveWork() {
+            std::error_code ignored;
+            fs::remove_all(path, ignored);
+        }
+    } removeWork{work};
+    typist::KeyboardSession session((work / "aprendizaje.dic").string(),
+                                    typist::KeyboardSession::Indexes::AsOpened, false);
+    SqliteDatabase& db = session.keyboard().database;
+    db.close();
+    db.open(":memory:");
+    DictionaryStore store(db);
+    store.CreateWordsTable();
+    store.CreateSuccessorsTable();
+    store.EnsureIndexes();
+    db.executeUpdate("BEGIN;");
+
+    std::size_t total = 0;
+    for (const std::string& p : paragraphs) total += p.size() + 1;
+    typist::Typist typist(session, false);
+    std::size_t done = 0;
+    for (const std::string& p : paragraphs) {
+        typist.typeParagraph(p);
+        done += p.size() + 1;
+        if (options.progress) options.progress(done, total);
+    }
+    result.paragraphs = paragraphs.size();
+    result.textWords = typist.counts().words;
+    if (!options.wordList.empty())
+        result.seeded = seedWords(db, options.wordList, result.textWords, result);
+    db.executeUpdate("COMMIT;");
+    result.words = static_cast<std::size_t>(db.queryInt("SELECT count(*) FROM palabras;"));
+    result.pairs = static_cast<std::size_t>(db.queryInt("SELECT count(*) FROM siguientes;"));
+    db.executeUpdate("VACUUM INTO '" + statements::Quote(temporary) + "';");
+}
+
+}  // namespace
+
+int SeedCount(std::size_t rank, std::size_t textWords) {
+    const std::size_t scale = std::max<std::size_t>(1, textWords / 10);
+    return static_cast<int>(std::clamp<std::size_t>(scale / std::max<std::size_t>(rank, 1), 1,
+                                                    1000000));
+}
+
+TrainResult Train(const TrainOptions& options) {
+    if (options.texts.empty()) throw TrainError("no text to learn");
+    if (options.output.empty()) throw TrainError("no output dictionary");
+    const std::string temporary = createTemporaryBeside(options.output);
+    std::strncpy(interruptedFile, temporary.c_str(), sizeof interruptedFile - 1);
+    std::signal(SIGINT, removeAndExit);
+    std::signal(SIGTERM, removeAndExit);
+    TrainResult result;
+    try {
+        learn(options, temporary, result);
+        syncFile(temporary);
+        std::error_code error;
+        fs::rename(temporary, options.output, error);
+        if (error) throw TrainError("cannot write " + options.output + ": " + error.message());
+        syncFile(fs::absolute(options.output).parent_path().string());
+    } catch (const SqliteException& failure) {
+        unlink(temporary.c_str());
+        interruptedFile[0] = 0;
+        throw TrainError(std::string("dictionary failure: ") +
+                         (failure.message() ? failure.message() : "unknown"));
+    } catch (const std::exception& failure) {
+        unlink(temporary.c_str());
+        interruptedFile[0] = 0;
+        if (dynamic_cast<const TrainError*>(&failure)) throw;
+        throw TrainError(failure.what());
+    }
+    interruptedFile[0] = 0;
+    return result;
+}
+
+}  // namespace pelvok_train

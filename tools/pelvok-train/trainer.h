@@ -1,0 +1,48 @@
+// Learning running text into a dictionary, exactly as typing it on the
+// keyboard would: the real keyboard types every paragraph, its learning goes
+// to a dictionary in memory inside one transaction, and the file is written
+// once at the end, under a temporary name renamed over the output.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace pelvok_train {
+
+// A failure with a message for the user.
+class TrainError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct TrainOptions {
+    std::vector<std::string> texts;
+    std::string wordList;  // empty: none
+    std::string output;
+    // Called now and then with the characters typed so far and in all.
+    std::function<void(std::size_t done, std::size_t total)> progress;
+};
+
+struct TrainResult {
+    std::size_t paragraphs = 0;
+    std::size_t textWords = 0;
+    std::size_t words = 0;  // rows of palabras
+    std::size_t pairs = 0;  // rows of siguientes
+    std::size_t seeded = 0;
+    // Characters Windows-1252 has not, in UTF-8 input.
+    std::size_t dropped = 0;
+    // Characters the keyboard has no key for, or always types otherwise.
+    std::size_t untypeable = 0;
+};
+
+// Throws TrainError; the output is then as it was.
+TrainResult Train(const TrainOptions& options);
+
+// The count a word of rank r (from 1) of the list is seeded with: as often
+// as Zipf's law has it in a text of `textWords` words.
+int SeedCount(std::size_t rank, std::size_t textWords);
+
+}  // namespace pelvok_train

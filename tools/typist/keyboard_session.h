@@ -1,0 +1,49 @@
+// The real keyboard on a simulated desktop, with a target application in the
+// foreground, working on a dictionary file of the host.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/Key.h"
+#include "platform/sim/SimDesktop.h"
+#include "platform/sim/SimTargetApp.h"
+#include "window/pelvokDlg.h"
+
+namespace typist {
+
+class KeyboardSession {
+public:
+    enum class Indexes { AsOpened, Ensure, Drop };
+
+    // Starts the keyboard as the application does, its settings pointing at
+    // the dictionary (a host path; an empty one is made when missing).
+    // `indexes` adds or removes the dictionary's indexes once the keyboard
+    // has opened it. Without `paint` the window is never painted (the
+    // keyboard's invalidations are dropped). Throws std::runtime_error when
+    // the keyboard cannot start or has no dictionary.
+    explicit KeyboardSession(const std::string& dictionary, Indexes indexes = Indexes::AsOpened,
+                             bool paint = true);
+    ~KeyboardSession();
+    KeyboardSession(const KeyboardSession&) = delete;
+    KeyboardSession& operator=(const KeyboardSession&) = delete;
+
+    CPelvokDlg& keyboard() { return *keyboard_; }
+    const KeyboardLayout& layout() const { return *keyboard_->layout; }
+    sim::SimDesktop& desktop() { return *desktop_; }
+    sim::SimTargetApp& target() { return *target_; }
+
+    // A left click at the key's centre, as the user clicks it.
+    void click(const Key& key);
+
+private:
+    class Framework;
+
+    std::unique_ptr<sim::SimDesktop> desktop_;
+    std::unique_ptr<Framework> framework_;
+    std::unique_ptr<platform::Platform> platform_;
+    std::unique_ptr<sim::SimTargetApp> target_;
+    std::unique_ptr<CPelvokDlg> keyboard_;
+};
+
+}  // namespace typist

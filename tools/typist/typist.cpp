@@ -1,0 +1,246 @@
+#include "tools/typist/typist.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "tools/typist/text_encoding.h"
+#include "typing/text_utils.h"
+
+namespace typist {
+
+namespace {
+
+// Direct keys of the pages.
+constexpr std::uint8_t kBackspace = 8;
+constexpr std::uint8_t kEnter = 13;
+constexpr std::uint8_t kSymbols = 14;
+constexpr std::uint8_t kShift = 16;
+constexpr std::uint8_t kCapsLock = 20;
+
+constexpr std::uint8_t kCircumflex = '^';
+
+bool isLetter(unsigned char c) { return IsWordChar(c) || IsAccentedVowel(c); }
+
+bool isUpper(unsigned char c) { return c != ConvertCase(2, c); }
+
+// Lower case of the letters of the keys: a-z, n with tilde, c with cedilla.
+bool isKeyLetter(unsigned char c) {
+    const unsigned char lower = ConvertCase(2, c);
+    return (lower >= 'a' && lower <= 'z') || lower == 0xF1 || lower == 0xE7;
+}
+
+// Keyboard-side position where a chosen suggestion starts replacing the
+// partial word ending at k, as the suggestion key removes it.
+std::size_t removalStart(const std::string& text, std::size_t k) {
+    std::size_t r = k;
+    while (r > 0) {
+        const unsigned char before = text[r - 1];
+        if (before == ' ' || before == 0xBF) break;
+        if (r < k && (text[r] == '-' || text[r] == '\'')) break;
+        --r;
+    }
+    return r;
+}
+
+}  // namespace
+
+Typist::Typist(KeyboardSession& session, bool takeSuggestions)
+    : session_(session), takeSuggestions_(takeSuggestions) {}
+
+void Typist::typeParagraph(const std::string& text) {
+    sim::SimTargetApp& target = session_.target();
+    target.setText("");
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (isLetter(text[i]) && (i == 0 || !isLetter(text[i - 1]))) ++counts_.words;
+
+    std::size_t k = 0;  // the target holds text[0, k)
+    const std::size_t limit = 8 * text.size() + 64;
+    for (std::size_t presses = 0;; ++presses) {
+        const std::string& got = target.text();
+        k = std::min(k, got.size());
+        while (k < got.size() && k < text.size() && got[k] == text[k]) ++k;
+        if (k == text.size() && got.size() == k && target.pendingDeadKey() == 0) break;
+        if (presses > limit)
+            throw TypingError("cannot type \"" + Utf8FromCp1252(text) + "\": stuck at character " +
+                              std::to_string(k) + " with \"" + Utf8FromCp1252(got) + "\"");
+        if (got.size() > k) {
+            press(direct(kBackspace));
+            continue;
+        }
+        if (!session_.layout().getSymbolsPage()) {
+            for (const std::string& shown : session_.keyboard().suggestions)
+                if (!shown.empty()) ++counts_.suggestionsShown;
+        }
+        if (takeSuggestions_ && takeSuggestion(text, k)) continue;
+        const std::size_t before = got.size();
+        pressFor(text, k);
+        // Keys that take characters back make the target's text shorter for
+        // a moment: what was checked before them is checked again.
+        std::size_t takenBack = 0;
+        for (const sim::KeystrokeRecord& record : session_.desktop().keystrokes().log())
+            if (!record.isCharacter && !record.keyUp() && record.vk == kBackspace) ++takenBack;
+        k = std::min(k, before - std::min(before, takenBack));
+    }
+    press(direct(kEnter));
+    if (target.text() != text + "\r\n")
+        throw TypingError("Enter did not end the line \"" + Utf8FromCp1252(text) + "\"");
+    counts_.characters += text.size() + 1;
+}
+
+void Typist::pressFor(const std::string& text, std::size_t k) {
+    const KeyboardLayout& layout = session_.layout();
+    const unsigned char c = text[k];
+    if (IsAccentedVowel(c)) {
+        pressAccented(c);
+        return;
+    }
+    // On the letter pages the keys '1' to '6' are the suggestion keys.
+    if (c >= '0' && c <= '9' && !layout.getSymbolsPage()) {
+        press(direct(kSymbols));
+        return;
+    }
+    if (isKeyLetter(c)) {
+        if (layout.getSymbolsPage()) {
+            press(direct(kSymbols));
+            return;
+        }
+        const bool runFollows = k + 1 < text.size() && isLetter(text[k + 1]) &&
+                                isUpper(text[k + 1]);
+        if (isUpper(c) != ((layout.getCapsLock() != 0) != (layout.getShiftLatched() != 0))) {
+            fixCase(isUpper(c), runFollows);
+            return;
+        }
+    }
+    Key key;
+    const unsigned char code = isKeyLetter(c) ? ConvertCase(2, c) : c;
+    if (findCharacter(code, key)) {
+        press(key);
+    } else {
+        press(direct(kSymbols));
+    }
+}
+
+void Typist::pressAccented(unsigned char accented) {
+    const KeyboardLayout& layout = session_.layout();
+    const sim::SimTargetApp& target = session_.target();
+    unsigned char vowel = 0;
+    const unsigned char accent = SplitAccentedVowel(accented, vowel);
+    const bool upper = isUpper(vowel);
+    const bool shownUpper = (layout.getCapsLock() != 0) != (layout.getShiftLatched() != 0);
+    Key key;
+    if (target.pendingDeadKey() == accent) {
+        // Only SHIFT may change the case now: Caps Lock would drop the accent.
+        if (layout.getSymbolsPage()) {
+            press(direct(kSymbols));
+        } else if (upper != shownUpper) {
+            press(direct(kShift));
+        } else if (findCharacter(ConvertCase(2, vowel), key)) {
+            press(key);
+        }
+        return;
+    }
+    if (target.pendingDeadKey() != 0) {
+        press(direct(kBackspace));
+        return;
+    }
+    const bool onSymbols = accent == kCircumflex;
+    if ((layout.getSymbolsPage() != 0) != onSymbols) {
+        press(direct(kSymbols));
+    } else if (!onSymbols && upper != shownUpper) {
+        fixCase(upper, false);
+    } else if (findCharacter(accent, key)) {
+        press(key);
+    }
+}
+
+void Typist::fixCase(bool upper, bool runFollows) {
+    const KeyboardLayout& layout = session_.layout();
+    if (layout.getShiftLatched()) {
+        press(direct(kShift));
+    } else if (layout.getCapsLock()) {
+        press(direct(kCapsLock));
+    } else {
+        press(direct(upper && runFollows ? kCapsLock : kShift));
+    }
+}
+
+bool Typist::takeSuggestion(const std::string& text, std::size_t k) {
+    const KeyboardLayout& layout = session_.layout();
+    if (layout.getSymbolsPage() || session_.target().pendingDeadKey() != 0) return false;
+    if (k < text.size() && !isLetter(text[k])) return false;
+    const std::size_t start = removalStart(text, k);
+    if (start >= text.size() || !isLetter(text[start])) return false;
+    for (std::size_t i = start; i < k; ++i)
+        if (!isLetter(text[i])) return false;
+    std::size_t end = k;
+    while (end < text.size() && isLetter(text[end])) ++end;
+    if (end == k) return false;
+    const std::string intended = text.substr(start, end - start);
+
+    // The case the suggestion key gives the word in the target.
+    bool capitalise = false;
+    for (std::size_t i = start; i < k; ++i)
+        if (text[i] >= 'A' && text[i] <= 'Z') capitalise = true;
+    const CPelvokDlg& keyboard = session_.keyboard();
+    for (int slot = 0; slot < 6; ++slot) {
+        std::string word = keyboard.suggestions[slot];
+        if (word.empty() || word.size() != intended.size()) continue;
+        if (layout.getCapsLock()) {
+            for (char& ch : word) ch = static_cast<char>(ConvertCase(1, ch));
+        } else if (layout.getShiftLatched() || (capitalise && word[0] >= 'a' && word[0] <= 'z')) {
+            word[0] = static_cast<char>(ConvertCase(1, word[0]));
+        }
+        if (word != intended) continue;
+        Key key;
+        if (!findCharacter(static_cast<std::uint8_t>('1' + slot), key)) return false;
+        press(key);
+        ++counts_.suggestionsTaken;
+        ++counts_.wordsFromSuggestions;
+        return true;
+    }
+    return false;
+}
+
+void Typist::press(const Key& key) {
+    session_.desktop().keystrokes().clearLog();
+    ++counts_.clicks;
+    if (keepTimes_) {
+        const auto start = std::chrono::steady_clock::now();
+        session_.click(key);
+        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+        keyTimes_.push_back(spent.count());
+    } else {
+        session_.click(key);
+    }
+    if (afterKey_) afterKey_();
+}
+
+bool Typist::findCharacter(std::uint8_t code, Key& found) const {
+    const KeyboardLayout& layout = session_.layout();
+    for (int row = 0; row < layout.lineCount(); ++row) {
+        const KeyLine& line = layout.line(row);
+        for (int i = 0; i < line.keyCount(); ++i) {
+            const Key key = line.keyAt(i);
+            if (key.getSize() > 0 && !key.isCommand() && !key.isDirect() &&
+                key.getVirtualKey() == code) {
+                found = key;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+Key Typist::direct(std::uint8_t code) const {
+    const KeyboardLayout& layout = session_.layout();
+    for (int row = 0; row < layout.lineCount(); ++row) {
+        const KeyLine& line = layout.line(row);
+        for (int i = 0; i < line.keyCount(); ++i) {
+            const Key key = line.keyAt(i);
+            if (key.getSize() > 0 && key.isDirect() && key.getVirtualKey() == code) return key;
+        }
+    }
+    throw TypingError("the page on show has no key " + std::to_string(code));
+}
+
+}  // namespace typist
