@@ -1,5 +1,6 @@
 #include "platform/sim/SimGraphics.h"
 
+#include <map>
 #include <utility>
 
 #include "platform/raster/bmp.h"
@@ -91,10 +92,16 @@ SimGraphics::SimGraphics(SimWindows& windows, std::string picturesFolder)
 std::unique_ptr<platform::Picture> SimGraphics::loadPicture(int resourceId) {
     loads.push_back(resourceId);
     if (failingPictures.count(resourceId) != 0 || folder.empty()) return nullptr;
-    std::optional<raster::Image> image =
-        raster::readBmp(folder + "/" + std::to_string(resourceId) + ".bmp");
-    if (!image) return nullptr;
-    return std::make_unique<SimPicture>(resourceId, std::move(*image));
+    // Every keyboard start loads all the pictures; decode each file once per process.
+    static std::map<std::string, raster::Image> decoded;
+    const std::string path = folder + "/" + std::to_string(resourceId) + ".bmp";
+    auto found = decoded.find(path);
+    if (found == decoded.end()) {
+        std::optional<raster::Image> image = raster::readBmp(path);
+        if (!image) return nullptr;
+        found = decoded.emplace(path, std::move(*image)).first;
+    }
+    return std::make_unique<SimPicture>(resourceId, found->second);
 }
 
 std::unique_ptr<platform::Surface> SimGraphics::createComposition(int width, int height) {
@@ -120,7 +127,8 @@ std::unique_ptr<platform::Surface> SimGraphics::windowSurface() {
 }
 
 int SimGraphics::defaultFontTextWidth(const std::string& text) {
-    return raster::Font(raster::systemFontSpec()).measure(text);
+    static const raster::Font systemFont(raster::systemFontSpec());
+    return systemFont.measure(text);
 }
 
 void SimGraphics::setPictureFails(int resourceId, bool fails) {
