@@ -3,6 +3,7 @@
 // copied in one go; then the highlight rings straight on the window.
 #include <cmath>
 
+#include "window/message_guard.h"
 #include "window/messages.h"
 #include "window/pelvokDlg.h"
 
@@ -97,7 +98,10 @@ const platform::Picture* CPelvokDlg::chosenPicture() const {
 }
 
 void CPelvokDlg::OnPaint() {
-    if (!layout) return;
+    guarded([&] { paint(); });
+}
+
+void CPelvokDlg::paint() {
     if (platform_.framework.isMinimized()) return;
     const platform::Picture* picture = chosenPicture();
     if (!picture) return;

@@ -166,11 +166,13 @@ private:
 
 private:
     // Start-up.
+    void initialise();
     void readSettings();
     void useDefaultDictionary();
     bool openDictionary();
     void openDictionaryOrDefault();
     // Painting.
+    void paint();
     void drawSuggestions(platform::Surface& surface, float scale);
 
     platform::Platform& platform_;

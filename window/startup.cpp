@@ -5,6 +5,7 @@
 #include "dictionary/SqliteException.h"
 #include "model/LayoutTables.h"
 #include "resources/resource_ids.h"
+#include "window/message_guard.h"
 #include "window/messages.h"
 #include "window/pelvokDlg.h"
 
@@ -113,7 +114,13 @@ int CPelvokDlg::OnCreate() {
 }
 
 bool CPelvokDlg::OnInitDialog() {
-    if (!layout) return true;
+    return guarded(true, [&] {
+        initialise();
+        return true;
+    });
+}
+
+void CPelvokDlg::initialise() {
     platform_.framework.setIcon();
     textLine = "_";
     suggestions.fill("");
@@ -123,7 +130,6 @@ bool CPelvokDlg::OnInitDialog() {
     if (position == 6) position = 1;
     placeWindow(position);
     platform_.framework.invalidate(nullptr);
-    return true;
 }
 
 void CPelvokDlg::readSettings() {
