@@ -30,7 +30,10 @@ echo "build-windows: cross build in $cross/"
 cmake -S . -B "$cross" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DPELVOK_PICTURES_DIR="$pictures" >/dev/null
 targets=(pelvok-framework-check pelvok-e2e-target pelvok-e2e-driver pelvok-platform-check)
-if cmake --build "$cross" --target help | grep -qE '^\.\.\. pelvok$'; then
+# The list is read whole: grep -q would close the pipe early, and with
+# pipefail the broken pipe would count as "no such target".
+help=$(cmake --build "$cross" --target help)
+if grep -qE '^\.\.\. pelvok$' <<<"$help"; then
   targets=(pelvok "${targets[@]}")
 fi
 cmake --build "$cross" -j2 --target "${targets[@]}"

@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 missing=()
-for tool in wine wineserver Xvfb xdpyinfo xdotool setxkbmap import localedef \
-  x86_64-w64-mingw32-g++; do
+for tool in wine wineserver Xvfb xdpyinfo xdotool setxkbmap import convert localedef \
+  sqlite3 flock x86_64-w64-mingw32-g++; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
 if ((${#missing[@]})); then
@@ -18,5 +18,8 @@ if ((${#missing[@]})); then
   exit 0
 fi
 
+start=$SECONDS
 bash scripts/build-windows.sh
+built=$SECONDS
 bash scripts/wine/e2e.sh build-win32
+echo "wine-e2e: cross build $((built - start)) s, checks under Wine $((SECONDS - built)) s"

@@ -5,6 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
+source scripts/wine/env.sh
+# One run at a time in the prefix.
+if [[ -z ${PELVOK_WINE_HELD:-} ]]; then
+  export PELVOK_WINE_HELD=1
+  status=0
+  pelvok_wine_exclusive bash "$root/scripts/wine/e2e.sh" "$@" || status=$?
+  exit $status
+fi
 cross=${1:-build-win32}
 bin=$root/$cross/tests/e2e
 [[ $cross == /* ]] && bin=$cross/tests/e2e
@@ -12,7 +20,6 @@ out=$root/out/e2e
 mkdir -p "$out"
 rm -f "$out"/*.log "$out"/*.png
 
-source scripts/wine/env.sh
 source scripts/wine/e2e-framework.sh
 source scripts/wine/e2e-keyboard.sh
 
@@ -30,7 +37,7 @@ drive() {
     screenshot failure
     exit 1
   fi
-  grep -vE '^(ok|FAIL):' <<<"$output" || true
+  grep -vE '^(ok|FAIL):' <<<"$output" | grep . || true
 }
 
 start_program() {
@@ -48,6 +55,22 @@ wait_program() {
   echo "wine-e2e: FAILED: $1 did not end" >&2
   exit 1
 }
+
+# expect WHAT EXPECTED ACTUAL: a check made in the shell. Texts are
+# Windows-1252 and shown escaped.
+expect() {
+  if [[ $2 == "$3" ]]; then
+    echo "  ok: $1" >&2
+    passed=$((passed + 1))
+    return 0
+  fi
+  echo "  FAIL: $1: \"$(shown "$3")\", expected \"$(shown "$2")\"" >&2
+  echo "wine-e2e: FAILED at: $1" >&2
+  screenshot failure
+  exit 1
+}
+
+shown() { printf '%s' "$1" | iconv -f cp1252 -t utf-8 2>/dev/null || printf '%s' "$1"; }
 
 screenshot() {
   import -window root "$out/$1.png"

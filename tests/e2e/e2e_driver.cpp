@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/LetterPageKeys.h"
+
 namespace {
 
 int failures = 0;
@@ -366,6 +368,34 @@ int main(int argc, char** argv) {
                 PostMessageA(kb, WM_USER + n, letter, 0);
             } else {
                 SendMessageTimeoutA(kb, WM_USER + n, letter, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+            }
+        } else if (command == "press") {
+            // Keys of the letter pages by name, each made current by moves
+            // and pressed, as a switch-access program would: press h o l a :
+            while (i < args.size() && args[i] != ":" && failures == 0) {
+                std::string name = unescape(next());
+                const PageKey* key = findPageKey(name);
+                if (!kb) {
+                    fail("no keyboard window to press keys on");
+                } else if (!key) {
+                    fail("no key \"" + escape(name) + "\"; the keys: " + pageKeyNames());
+                } else {
+                    for (char letter : movesTo(*key) + "W") {
+                        SendMessageTimeoutA(kb, WM_USER + 20, static_cast<BYTE>(letter), 0,
+                                            SMTO_ABORTIFHUNG, 5000, nullptr);
+                    }
+                }
+            }
+        } else if (command == "print-key-centre") {
+            // Screen pixels of a key's centre at size 1, for a real click.
+            std::string name = unescape(next());
+            const PageKey* key = findPageKey(name);
+            RECT rect = {};
+            if (!key || !GetWindowRect(kb, &rect)) {
+                fail("no key \"" + escape(name) + "\" on a keyboard window");
+            } else {
+                std::printf("centre %ld %ld\n", rect.left + keyCentreX(*key),
+                            rect.top + keyCentreY(*key));
             }
         } else if (command == "expect-reply") {
             int n = std::atoi(next().c_str());
