@@ -92,8 +92,9 @@ void CPelvokDlg::typePlainCharacter(const Key& key, std::int16_t scanned, const 
         return;
     }
     const bool punctuation = is('.') || is(',') || is(':') || is(';');
-    // No space before punctuation, no double space.
-    if ((punctuation || is(' ')) && before == ' ' && !spaceAbsorbed) keys.tap(vk::kBackspace);
+    // No space before punctuation, whatever was absorbed before; a space
+    // replaces the space before it unless one was absorbed already.
+    if (before == ' ' && (punctuation || (is(' ') && !spaceAbsorbed))) keys.tap(vk::kBackspace);
     keys.tap(keys.keyOf(code));
     if (punctuation && layout->getSymbolsPage() == 0) {
         if (is('.')) layout->setShiftLatched(1);  // a sentence begins with a capital
@@ -120,7 +121,12 @@ void CPelvokDlg::typeShiftedCharacter(const Key& key, std::int16_t scanned, cons
         }
         charKey = kQuestionKey;
     }
+    // ':' and ';' need Shift on this layout; they are spaced as the plain
+    // punctuation marks are.
+    const bool punctuation = scanned == keys.scan(':') || scanned == keys.scan(';');
+    if (punctuation && before == ' ') keys.tap(vk::kBackspace);
     keys.tapWith(vk::kShift, charKey);
+    if (punctuation && layout->getSymbolsPage() == 0) keys.tap(keys.keyOf(' '));
     if (before == kInvertedQuestion && charKey == kQuestionKey && c > 1) keys.tap(keys.keyOf(' '));
     UpdateComposition(code, true, false);
     if (oneShot && layout) layout->setShiftLatched(0);
@@ -141,15 +147,16 @@ void CPelvokDlg::completeSuggestion(std::uint8_t code, const std::string& line) 
     const bool attached = before != ' ' && before != '-' && before != '\'' &&
                           before != kInvertedQuestion && c + 1 < static_cast<int>(text.size());
 
-    // Take back the partial word before the marker; a capital in it makes
-    // the completed word begin with one.
-    bool capitalise = false;
-    for (int r = c; !(at(r - 1) == ' ' || at(r) == '-' || at(r) == '\'' ||
-                      at(r - 1) == kInvertedQuestion || r <= 0);) {
+    // Take back the partial word before the marker; when it began with a
+    // capital, so does the completed word (a capital further in does not
+    // count, as in the echo).
+    int r = c;
+    while (!(at(r - 1) == ' ' || at(r) == '-' || at(r) == '\'' || at(r - 1) == kInvertedQuestion ||
+             r <= 0)) {
         keys.tap(vk::kBackspace);
         --r;
-        if (isCapitalAZ(at(r))) capitalise = true;
     }
+    bool capitalise = r < c && isCapitalAZ(at(r));
     const unsigned char first = static_cast<unsigned char>(word[0]);
     if ((first == '-' || first == '\'') && (before == ' ' || before == first))
         keys.tap(vk::kBackspace);

@@ -15,10 +15,12 @@ unsigned char raisePlain(unsigned char c) {
 }
 
 // Deletes the character before the marker; true when it was a capital A-Z
-// that began a word (a space or the line start in front of it).
+// that began a word: a space, an opening question mark or the line start in
+// front of it, where the removal of the partial word stops.
 bool deleteNotingCapital(LineEdit& line) {
+    const unsigned char front = line.before(2);
     const bool capitalFirst =
-        isCapital(line.before()) && (line.marker < 2 || line.before(2) == ' ');
+        isCapital(line.before()) && (line.marker < 2 || front == ' ' || front == kInvertedQuestion);
     line.deleteBefore();
     return capitalFirst;
 }

@@ -167,7 +167,9 @@ unsigned char editForCharacter(CPelvokDlg& keyboard, unsigned char code, bool sh
         const bool capsLock = layout.getCapsLock() != 0;
         unsigned char letter = ConvertCase(shifted != capsLock ? 1 : 2, code);
         if (line.marker > 0 && isDeadKeyAccent(line.before()) && isVowel(code)) {
-            letter = CombineDeadKey(line.before(), capsLock ? ConvertCase(1, code) : code);
+            // The target cases the vowel after a dead key as any letter:
+            // Shift and Caps Lock cancel out.
+            letter = CombineDeadKey(line.before(), letter);
             line.deleteBefore();
         }
         text = std::string(1, static_cast<char>(letter));

@@ -32,7 +32,9 @@ const CharacterCase kCases[] = {
     {"FullStopAddsSpaceAndLatches", false, false, "hola_", false, '.', taps({0xBE, 0x20}), 1},
     {"CommaAddsSpace", false, false, "hola_", false, ',', taps({0xBC, 0x20}), 0},
     {"CommaTakesSpaceBack", false, false, "hola _", false, ',', taps({0x08, 0xBC, 0x20}), 0},
-    {"CommaKeepsAbsorbedSpace", false, false, "hola _", true, ',', taps({0xBC, 0x20}), 0},
+    // As in the echo, only the space key minds a space absorbed before.
+    {"CommaTakesSpaceBackAfterAbsorbedOne", false, false, "hola _", true, ',',
+     taps({0x08, 0xBC, 0x20}), 0},
     {"SpaceReplacesSpace", false, false, "casa _", false, ' ', taps({0x08, 0x20}), 0},
     {"SpaceAfterAbsorbedSpace", false, false, "casa _", true, ' ', taps({0x20}), 0},
     {"HyphenJoinsWord", false, false, "casa _", false, '-', taps({0x08, 0xBD}), 0},
@@ -56,6 +58,11 @@ const CharacterCase kCases[] = {
     {"InvertedQuestionOnSymbolsPage", true, false, "hola_", false, 0xBF, shifted(0xDD), -1},
     {"DigitOnSymbolsPage", true, false, "_", false, '1', taps({0x31}), -1},
     {"ColonOnSymbolsPage", true, false, "hola_", false, ':', shifted(0xBE), -1},
+    // ':' and ';' need Shift, and take the space before them back as '.' does.
+    {"ColonTakesSpaceBack", true, false, "hola _", false, ':', taps({0x08}) + " " + shifted(0xBE),
+     -1},
+    {"SemicolonTakesSpaceBack", true, false, "hola _", true, ';',
+     taps({0x08}) + " " + shifted(0xBC), -1},
     {"AmpersandNeedsShift", true, false, "_", false, '&', shifted(0x36), -1},
 };
 

@@ -33,6 +33,11 @@ const CompletionCase kCases[] = {
     {"CapitalInPartialWord", "Ca_", "casa", false, false,
      join(
          {taps({0x08, 0x08}), kShiftDown, taps({0x43}), kShiftUp, taps({0x41, 0x53, 0x41, 0x20})})},
+    // Only a capital that begins the partial word raises the completed one.
+    {"CapitalInsideWordNotCarried", "cA_", "casa", false, false,
+     taps({0x08, 0x08, 0x43, 0x41, 0x53, 0x41, 0x20})},
+    {"CapitalAfterQuestionMark", "\xBFQu_", "que", false, false,
+     join({taps({0x08, 0x08}), kShiftDown, taps({0x51}), kShiftUp, taps({0x55, 0x45, 0x20})})},
     {"CapsLockTypesPlainKeys", "Ca_", "casa", false, true,
      taps({0x08, 0x08, 0x43, 0x41, 0x53, 0x41, 0x20})},
     {"AcuteVowelByDeadKey", "_", "canci\xF3n", false, false,

@@ -74,7 +74,10 @@ TEST_F(CompositionTest, EditsTheLineAsTheKeystrokesEditedTheTarget) {
         // Dead keys and case.
         {"\xB4_", plain('e'), "", "", "\xE9_", ""},
         {"\xB4_", plain('e'), "C", "", "\xC9_", "C"},
-        {"\xB4_", withShift('e'), "L", "", "\xE9_", ""},
+        // The target cases the vowel after a dead key as any letter, so the
+        // one-shot Shift raises it and cancels Caps Lock.
+        {"\xB4_", withShift('e'), "L", "", "\xC9_", ""},
+        {"\xB4_", withShift('e'), "CL", "", "\xE9_", "C"},
         {"\xB4_", plain('n'), "", "", "\xB4n_", ""},
         {"_", withShift('a'), "CS", "", "a_", "CS"},
         {"_", plain('a'), "CS", "", "A_", "CS"},
@@ -115,6 +118,10 @@ TEST_F(CompositionTest, EditsTheLineAsTheKeystrokesEditedTheTarget) {
         {"la ca_ mesa", plain('1'), "", "casa", "la casa_ mesa", ""},
         {"anti-terr_", plain('1'), "", "-terrorismo", "anti-terrorismo _", ""},
         {"\xBFqu_", plain('1'), "", "que", "\xBFque _", ""},
+        // A capital after the opening question mark begins the word, as in the
+        // keystrokes; one further in does not.
+        {"\xBFQu_", plain('1'), "", "que", "\xBFQue _", ""},
+        {"cO_", plain('1'), "", "como", "como _", ""},
         {"hola_", plain('1'), "S", "", "hola_", ""},
         {"_", plain('1'), "SY", "casa", "1_", "Y"},
     };
