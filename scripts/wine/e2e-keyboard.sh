@@ -58,7 +58,7 @@ e2e_keyboard() {
   # the target keeps the focus.
   drive wait-keyboard 30 : expect-focus
   local rect
-  rect=$(drive print-rect | tr -d '\r')
+  rect=$(drive print-rect)
   expect "docked at position 1" "keyboard 430 738 849 994" "$rect"
 
   # The first run wrote the defaults and made an empty dictionary in the
@@ -84,11 +84,21 @@ e2e_keyboard() {
     : press h o : expect-text 'Hola. Qu\xB4e tal, ho' : press S1 \
     : expect-text 'Hola. Qu\xB4e tal, hola ' : expect-focus
 
-  # A real click on '.': the space before it goes, the focus stays.
-  local _ x y
-  read -r _ x y < <(drive print-key-centre . | tr -d '\r')
-  xdotool mousemove "$x" "$y" click 1
+  # A real click on the centre of '.' (row 3, column 12: x 385 to 413, y
+  # 129 to 156): the space before it goes, the focus stays.
+  local centre
+  centre=$(drive print-key-centre .)
+  expect "the centre of the key '.'" "centre 829 880" "$centre"
+  xdotool mousemove 829 880 click 1
   drive expect-text 'Hola. Qu\xB4e tal, hola. ' : expect-focus
+
+  # WM_USER+31 snaps the pointer from (300, 150) onto the centre of the key
+  # under it, i. WM_USER+33 clears the keyboard's line, so the ',' after it
+  # takes back no space. WM_USER+11 and +10 hide and show it, replying
+  # whether it was visible.
+  drive pointer 300 150 : send 31 : expect-pointer 304 142 \
+    : send 33 : press , : expect-text 'Hola. Qu\xB4e tal, hola. , ' \
+    : expect-reply 11 1 : expect-visible 0 : expect-reply 10 0 : expect-visible 1 : expect-focus
 
   # The picture at the docked place: the light blue background in the
   # corners, the gaps and the dead cell, the desktop just outside.
@@ -102,7 +112,7 @@ e2e_keyboard() {
   # Dock top right and one size up, then the power key stores the settings,
   # closes the dictionary and ends the program.
   drive press DockTopRight Magnifier
-  rect=$(drive print-rect | tr -d '\r')
+  rect=$(drive print-rect)
   expect "docked top right at size 2" "keyboard 814 1 1279 285" "$rect"
   drive press Power
   wait_program pelvok
@@ -110,7 +120,7 @@ e2e_keyboard() {
     nombre_BD default
   # What the simulated desktop learns from the same keys: "tal," is not a
   # word (a comma ends it), the second "hola" counts at its suggestion key
-  # and at its full stop.
+  # and at its full stop, the lone ',' is no word.
   expect "the learned words" $'hola|hola|3 qu\xe9|que|1' \
     "$(sqlite3 "$dic" 'SELECT * FROM palabras ORDER BY palabra;' | paste -sd' ')"
   expect "the learned pairs" $'.|hola|hola|1 hola|qu\xe9|que|1 tal|hola|hola|2' \
