@@ -53,11 +53,12 @@ wait_program() {
     sleep 0.05
   done
   echo "wine-e2e: FAILED: $1 did not end" >&2
+  screenshot failure
   exit 1
 }
 
 # expect WHAT EXPECTED ACTUAL: a check made in the shell. Texts are
-# Windows-1252 and shown escaped.
+# Windows-1252, shown in UTF-8.
 expect() {
   if [[ $2 == "$3" ]]; then
     echo "  ok: $1" >&2
