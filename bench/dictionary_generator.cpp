@@ -38,7 +38,8 @@ class Zipf {
 public:
     explicit Zipf(std::size_t n) : cumulative_(n) {
         double sum = 0;
-        for (std::size_t i = 0; i < n; ++i) cumulative_[i] = sum += 1.0 / static_cast<double>(i + 1);
+        for (std::size_t i = 0; i < n; ++i)
+            cumulative_[i] = sum += 1.0 / static_cast<double>(i + 1);
     }
     std::size_t draw(Random& random) const {
         const double target = random.unit() * cumulative_.back();
@@ -69,15 +70,15 @@ std::vector<Word> vocabulary(std::size_t count, const std::string& rankedWords) 
         std::ifstream in(rankedWords, std::ios::binary);
         std::string line;
         while (words.size() < count && std::getline(in, line)) {
-            if (std::optional<typist::DecodedText> text = typist::DecodeText(line))
-                add(text->text);
+            if (std::optional<typist::DecodedText> text = typist::DecodeText(line)) add(text->text);
         }
     }
     static const char* const kSyllables[] = {
-        "ca", "de", "la", "ma", "pe", "ri", "to", "sa", "no", "ra", "ti", "co", "en", "es", "al",
-        "mo", "ta", "po", "bu", "ve", "ci", "gra", "tra", "pre", "con", "ex", "in", "lu", "mi",
-        "so", "re", "da", "fe", "go", "ni", "pu", "ba", "che", "lle", "\xF1o", "qu\xED", "ci\xF3n",
-        "m\xE1s", "t\xE9", "r\xFA",
+        "ca", "de",  "la",  "ma",    "pe",     "ri",      "to",     "sa",    "no",
+        "ra", "ti",  "co",  "en",    "es",     "al",      "mo",     "ta",    "po",
+        "bu", "ve",  "ci",  "gra",   "tra",    "pre",     "con",    "ex",    "in",
+        "lu", "mi",  "so",  "re",    "da",     "fe",      "go",     "ni",    "pu",
+        "ba", "che", "lle", "\xF1o", "qu\xED", "ci\xF3n", "m\xE1s", "t\xE9", "r\xFA",
     };
     constexpr std::size_t kCount = sizeof kSyllables / sizeof kSyllables[0];
     Random random(17);
@@ -118,8 +119,8 @@ void GenerateDictionary(const GeneratedSize& size, const std::string& rankedWord
         if (!pairs.insert(static_cast<std::uint64_t>(first) * words.size() + next).second) continue;
         const std::string p = first == words.size() ? "." : words[first].stored;
         const std::size_t count = 1 + static_cast<std::size_t>(std::pow(random.unit(), 4) * 50);
-        db.executeUpdate("INSERT INTO siguientes VALUES('" + p + "','" + words[next].stored + "','" +
-                         words[next].folded + "'," + std::to_string(count) + ");");
+        db.executeUpdate("INSERT INTO siguientes VALUES('" + p + "','" + words[next].stored +
+                         "','" + words[next].folded + "'," + std::to_string(count) + ");");
     }
     db.executeUpdate("COMMIT;");
     store.EnsureIndexes();

@@ -21,32 +21,44 @@ std::string CreateSuccessorsTable() {
            "repSig int);";
 }
 
+namespace {
+
+// The indexes both sets share: the lookups of learning and deleting, and the
+// most frequent words and successors in the order the rows are read, so that
+// the first six come without sorting. The successors' one holds only those of
+// two characters and more, which is what their statements ask for.
+const char* const kWordsLookupIndexes =
+    "CREATE INDEX IF NOT EXISTS palabras_forma ON palabras(pSinAcento, palabra, repPal);"
+    "CREATE INDEX IF NOT EXISTS palabras_frecuencia ON palabras(repPal DESC, palabra, "
+    "pSinAcento);";
+const char* const kSuccessorsLookupIndexes =
+    "CREATE INDEX IF NOT EXISTS siguientes_forma ON siguientes(sSinAcento, palabra, siguiente, "
+    "repSig);"
+    "CREATE INDEX IF NOT EXISTS siguientes_frecuencia ON siguientes(palabra, repSig DESC, "
+    "siguiente) WHERE sSinAcento LIKE '__%';";
+
+}  // namespace
+
 std::string CreateWordsIndexes() {
-    return "CREATE INDEX IF NOT EXISTS palabras_prefijo ON palabras(pSinAcento COLLATE NOCASE, "
-           "repPal, palabra);"
-           "CREATE INDEX IF NOT EXISTS palabras_forma ON palabras(pSinAcento, palabra, repPal);"
-           "CREATE INDEX IF NOT EXISTS palabras_frecuencia ON palabras(repPal DESC, palabra, "
-           "pSinAcento);";
+    return std::string(
+               "CREATE INDEX IF NOT EXISTS palabras_prefijo ON palabras(pSinAcento "
+               "COLLATE NOCASE, repPal, palabra);") +
+           kWordsLookupIndexes;
 }
 
 std::string CreateWordsLookupIndexes() {
-    return "DROP INDEX IF EXISTS palabras_prefijo;"
-           "CREATE INDEX IF NOT EXISTS palabras_forma ON palabras(pSinAcento, palabra, repPal);"
-           "CREATE INDEX IF NOT EXISTS palabras_frecuencia ON palabras(repPal DESC, palabra, "
-           "pSinAcento);";
+    return std::string("DROP INDEX IF EXISTS palabras_prefijo;") + kWordsLookupIndexes;
 }
 
 std::string CreateSuccessorsIndexes() {
-    return "CREATE INDEX IF NOT EXISTS siguientes_prefijo ON siguientes(palabra, sSinAcento "
-           "COLLATE NOCASE, repSig, siguiente);"
-           "CREATE INDEX IF NOT EXISTS siguientes_forma ON siguientes(sSinAcento, palabra, "
-           "siguiente, repSig);";
+    return std::string(
+               "CREATE INDEX IF NOT EXISTS siguientes_prefijo ON siguientes(palabra, "
+               "sSinAcento COLLATE NOCASE, repSig, siguiente);") +
+           kSuccessorsLookupIndexes;
 }
 
 std::string CreateSuccessorsLookupIndexes() {
-    return "DROP INDEX IF EXISTS siguientes_prefijo;"
-           "CREATE INDEX IF NOT EXISTS siguientes_forma ON siguientes(sSinAcento, palabra, "
-           "siguiente, repSig);";
+    return std::string("DROP INDEX IF EXISTS siguientes_prefijo;") + kSuccessorsLookupIndexes;
 }
 
 std::string BeginLearning() { return "SAVEPOINT aprender;"; }

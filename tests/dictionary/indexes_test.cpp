@@ -63,7 +63,8 @@ const std::string kStoredExtra = "\xE1\xE9\xED\xF3\xFA\xFC";
 std::string randomWord(Random& random, const std::string& letters) {
     std::string word;
     const int length = 1 + random.below(5);
-    for (int i = 0; i < length; ++i) word += letters[random.below(static_cast<int>(letters.size()))];
+    for (int i = 0; i < length; ++i)
+        word += letters[random.below(static_cast<int>(letters.size()))];
     return word;
 }
 
@@ -109,14 +110,22 @@ TEST_F(IndexedPairTest, EveryStatementGivesTheSameRowsWithAndWithoutIndexes) {
     std::set<std::string> prefixes{"", "_", "%", "a_", "\xF1", "\xE7", "\xB7", "c\xF1", "\xF1\xB7"};
     for (const std::string& f : folded)
         for (std::size_t n = 1; n <= f.size(); ++n) prefixes.insert(f.substr(0, n));
-    std::vector<std::string> sqls{P4(), P5(), S1(), S2(), CountFrequentWords(), FrequentWords(),
-                                  FileExportCount(), WordExportCount(), PairExportCount()};
+    std::vector<std::string> sqls{P4(),
+                                  P5(),
+                                  S1(),
+                                  S2(),
+                                  CountFrequentWords(),
+                                  FrequentWords(),
+                                  FileExportCount(),
+                                  WordExportCount(),
+                                  PairExportCount()};
     for (const std::string& prefix : prefixes) {
         for (const std::string& sql : {P1(prefix), P2(prefix), P3(prefix), S3(prefix), S4(prefix)})
             sqls.push_back(sql);
         for (int k = 0; k < 2; ++k) {
             const std::string& first = firsts[random.below(static_cast<int>(firsts.size()))];
-            for (const std::string& sql : {N1(first, prefix), N2(first, prefix), N3(first), N4(first)})
+            for (const std::string& sql :
+                 {N1(first, prefix), N2(first, prefix), N3(first), N4(first)})
                 sqls.push_back(sql);
         }
     }
@@ -154,16 +163,17 @@ TEST_F(IndexedPairTest, StatementsSearchTheIndexes) {
         {FrequentWords(), "SCAN palabras USING COVERING INDEX palabras_frecuencia"},
         {N1("la", "ca"), "SEARCH siguientes USING COVERING INDEX siguientes_prefijo"},
         {N2("la", "ca"), "SEARCH siguientes USING COVERING INDEX siguientes_prefijo"},
-        {N3("la"), "SEARCH siguientes USING COVERING INDEX siguientes_prefijo"},
-        {N4("la"), "SEARCH siguientes USING COVERING INDEX siguientes_prefijo"},
-        {S1(), "SEARCH siguientes USING COVERING INDEX siguientes_prefijo"},
-        {S2(), "SEARCH siguientes USING COVERING INDEX siguientes_prefijo"},
+        {N3("la"), "SEARCH siguientes USING"},
+        {N4("la"), "SEARCH siguientes USING INDEX siguientes_frecuencia"},
+        {S1(), "SEARCH siguientes USING"},
+        {S2(), "SEARCH siguientes USING INDEX siguientes_frecuencia"},
         {S3("h"), "SEARCH siguientes USING COVERING INDEX siguientes_prefijo"},
         {S4("h"), "SEARCH siguientes USING COVERING INDEX siguientes_prefijo"},
         {CountWord("casa", "casa"), "SEARCH palabras USING COVERING INDEX palabras_forma"},
         {IncrementWord("casa", "casa"), "SEARCH palabras USING INDEX palabras_forma"},
         {MaxWordCount("casa", "casa"), "SEARCH palabras USING COVERING INDEX palabras_forma"},
-        {CountPair("la", "casa", "casa"), "SEARCH siguientes USING COVERING INDEX siguientes_forma"},
+        {CountPair("la", "casa", "casa"),
+         "SEARCH siguientes USING COVERING INDEX siguientes_forma"},
         {IncrementPair("la", "casa", "casa"), "SEARCH siguientes USING INDEX siguientes_forma"},
         {MaxPairCount("la", "casa", "casa"),
          "SEARCH siguientes USING COVERING INDEX siguientes_forma"},
@@ -205,7 +215,7 @@ TEST(DictionaryIndexes, OldFilesGainThemAndStayReadable) {
     db.open(path);
     db.executeUpdate(kQuick);
     DictionaryStore store(db);
-    const int all = DictionaryStore::PrefixIndexesKeepResults() ? 5 : 3;
+    const int all = DictionaryStore::PrefixIndexesKeepResults() ? 6 : 4;
     EXPECT_EQ(indexCount(db), 0);
     EXPECT_TRUE(store.EnsureIndexes());
     EXPECT_EQ(indexCount(db), all);
@@ -213,9 +223,9 @@ TEST(DictionaryIndexes, OldFilesGainThemAndStayReadable) {
     EXPECT_EQ(indexCount(db), all);
     // Without the prefix indexes, those a file has are dropped.
     db.executeUpdate(CreateWordsIndexes() + CreateSuccessorsIndexes());
-    EXPECT_EQ(indexCount(db), 5);
+    EXPECT_EQ(indexCount(db), 6);
     db.executeUpdate(CreateWordsLookupIndexes() + CreateSuccessorsLookupIndexes());
-    EXPECT_EQ(indexCount(db), 3);
+    EXPECT_EQ(indexCount(db), 4);
     store.EnsureIndexes();
     db.close();
 
@@ -258,8 +268,7 @@ TEST(LearningTransaction, AWordIsLearnedWithItsPairOrNotAtAll) {
     store.LearnWordAndPair("la", "casa", "casa");
     store.LearnWordAndPair("la", "casa", "casa");
     EXPECT_EQ(rowsOf(db, "SELECT * FROM palabras"), std::vector<std::string>{"casa|casa|2|"});
-    EXPECT_EQ(rowsOf(db, "SELECT * FROM siguientes"),
-              std::vector<std::string>{"la|casa|casa|2|"});
+    EXPECT_EQ(rowsOf(db, "SELECT * FROM siguientes"), std::vector<std::string>{"la|casa|casa|2|"});
 
     // The pair cannot be learned: the word is not learned either.
     db.executeUpdate("DROP TABLE siguientes;");

@@ -23,7 +23,10 @@ TEST(DecodeText, Utf8IsConvertedAndWhatWindows1252HasNotIsDropped) {
         {"canci\xC3\xB3n \xE2\x82\xAC", "canci\xF3n \x80", true, 0},
         {"\xEF\xBB\xBFhola", "hola", true, 0},
         // A Greek letter and an emoji have no byte; the word keeps the rest.
-        {"a\xCE\xB1" "b\xF0\x9F\x98\x80" "c", "abc", true, 2},
+        {"a\xCE\xB1"
+         "b\xF0\x9F\x98\x80"
+         "c",
+         "abc", true, 2},
         // Not UTF-8: taken as Windows-1252 byte for byte.
         {"canci\xF3n", "canci\xF3n", false, 0},
         {"\xC3\x28", "\xC3\x28", false, 0},
@@ -56,7 +59,11 @@ TEST(MakeTypeable, KeepsWhatTheKeyboardTypesAndOnlyThat) {
         // Typographic characters as the plain ones; a tab as a blank.
         {"\x93s\xED\x94 \x96 \x85\tya", {"\"s\xED\"-... ya"}, 2, 5},
         // No key: the section sign, the pound, a lone dead-key accent.
-        {"\xA7" "1 \xA3 a\xB4", {"1 a"}, 4, 0},
+        {"\xA7"
+         "1 \xA3 a\xB4",
+         {"1 a"},
+         4,
+         0},
         // The opening question mark after a letter would close a question.
         {"(\xBFs\xED?)", {"(s\xED?)"}, 1, 0},
         {"uno\n\ndos", {"uno", "", "dos"}, 0, 0},

@@ -23,10 +23,17 @@ using tools_test::writeBytes;
 // UTF-8, with what makes typing it take more than one key a character:
 // capitals, a run of them, accents, digits and signs, a closing question.
 const char* const kParagraphs =
-    "La canci\xC3\xB3n de Mar\xC3\xAD" "a, la que cant\xC3\xA1" "bamos en 1998, dec\xC3\xAD" "a: "
-    "\xC2\xBFqui\xC3\xA9n sabe? Nadie lo sab\xC3\xAD" "a. ONU y \xC3\x81" "frica, "
-    "l'home del d\xC3\xAD" "a (12%).\n"
-    "Despu\xC3\xA9s, la canci\xC3\xB3n volvi\xC3\xB3: anti-a\xC3\xA9reo; ping\xC3\xBC" "ino.\n";
+    "La canci\xC3\xB3n de Mar\xC3\xAD"
+    "a, la que cant\xC3\xA1"
+    "bamos en 1998, dec\xC3\xAD"
+    "a: "
+    "\xC2\xBFqui\xC3\xA9n sabe? Nadie lo sab\xC3\xAD"
+    "a. ONU y \xC3\x81"
+    "frica, "
+    "l'home del d\xC3\xAD"
+    "a (12%).\n"
+    "Despu\xC3\xA9s, la canci\xC3\xB3n volvi\xC3\xB3: anti-a\xC3\xA9reo; ping\xC3\xBC"
+    "ino.\n";
 
 TEST(PelvokTrain, LearnsTheWordsAndPairsTypingLearns) {
     TempFolder folder;
@@ -79,7 +86,9 @@ TEST(PelvokTrain, RankedWordsSeedTheCounts) {
 TEST(PelvokTrain, BadInputFailsAndLeavesAnExistingOutputAsItWas) {
     TempFolder folder;
     writeBytes(folder.file("bueno.txt"), "hola\n");
-    writeBytes(folder.file("binario.bin"), std::string("\x7F" "ELF\0\0\1", 7));
+    writeBytes(folder.file("binario.bin"), std::string("\x7F"
+                                                       "ELF\0\0\1",
+                                                       7));
     const std::string existing = folder.file("viejo.dic");
     writeBytes(existing, "not touched");
     struct Case {

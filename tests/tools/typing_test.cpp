@@ -20,9 +20,12 @@ using Indexes = typist::KeyboardSession::Indexes;
 
 // Windows-1252; every way of reaching a character once at least.
 const std::vector<std::string> kParagraphs = {
-    "\xBFQu\xE9 es la ONU? \xC1" "frica y \xC9l dijeron: 1,5 kg... no.",
+    "\xBFQu\xE9 es la ONU? \xC1"
+    "frica y \xC9l dijeron: 1,5 kg... no.",
     "La NASA, el 3.14 y l'home; anti-a\xE9reo \xA1ya! ping\xFCino ma\xEEtre \xE0 la "
-    "ESPA\xD1" "A (50%) [x] {y} <z> #1 @a \\b /c $2 \x80" "3 =4 +5 *6 ~7 |8 \xAA\xBA \xAC \xB7 \"fin\"",
+    "ESPA\xD1"
+    "A (50%) [x] {y} <z> #1 @a \\b /c $2 \x80"
+    "3 =4 +5 *6 ~7 |8 \xAA\xBA \xAC \xB7 \"fin\"",
     "",
     "la casa, la casa, la casa grande. la casa de la casa.",
 };
@@ -52,19 +55,23 @@ TEST(Typist, TheTargetReceivesExactlyTheText) {
 // The evaluation text and the starter dictionary that set-up makes, or, when
 // they are missing, the paragraphs above and an empty dictionary.
 // PELVOK_EVAL_PARAGRAPHS sets how many paragraphs are typed ("all" for the
-// whole text).
+// whole text), and PELVOK_EVAL_DICTIONARY=empty starts from an empty
+// dictionary instead of the starter one (the keyboard learns as it goes).
 TEST(Typist, IndexesChangeNoSuggestionAfterAnyKey) {
     const std::string starter = PELVOK_SOURCE_DIR "/deps/starter/";
     std::vector<std::string> paragraphs = kParagraphs;
-    const bool haveStarter = std::filesystem::exists(starter + "eval.txt") &&
-                             std::filesystem::exists(starter + "default.dic");
-    if (haveStarter) {
+    const bool haveText = std::filesystem::exists(starter + "eval.txt");
+    const char* startFrom = std::getenv("PELVOK_EVAL_DICTIONARY");
+    const bool haveStarter = haveText && std::filesystem::exists(starter + "default.dic") &&
+                             !(startFrom && std::string(startFrom) == "empty");
+    if (haveText) {
         const auto text = typist::DecodeText(tools_test::readBytes(starter + "eval.txt"));
         paragraphs = typist::MakeTypeable(text->text).paragraphs;
     }
     std::size_t limit = 25;
     if (const char* wanted = std::getenv("PELVOK_EVAL_PARAGRAPHS"))
-        limit = std::string(wanted) == "all" ? paragraphs.size() : std::strtoul(wanted, nullptr, 10);
+        limit =
+            std::string(wanted) == "all" ? paragraphs.size() : std::strtoul(wanted, nullptr, 10);
     if (limit < paragraphs.size()) paragraphs.resize(limit);
 
     TempFolder folder;

@@ -34,7 +34,6 @@ const char* const kUsage =
     "  FILE.dic    the dictionary to start from (not changed); none: an empty one\n"
     "  N           type only the first N paragraphs\n";
 
-
 typist::TypingCounts typeAll(const std::vector<std::string>& paragraphs,
                              const std::string& dictionary, bool takeSuggestions) {
     typist::KeyboardSession session(dictionary, typist::KeyboardSession::Indexes::Ensure, false);
@@ -124,9 +123,10 @@ int main(int argc, char** argv) {
         std::printf("pelvok-ksr: %s: %zu paragraphs, %zu characters, %zu words; dictionary %s\n",
                     textPath.c_str(), text.paragraphs.size(), with.characters, with.words,
                     dictionary.empty() ? "empty" : dictionary.c_str());
-        std::printf("target received exactly the text: yes (%zu characters left out or replaced "
-                    "as the keyboard types them)\n",
-                    text.removed + text.replaced + decoded->dropped);
+        std::printf(
+            "target received exactly the text: yes (%zu characters left out or replaced "
+            "as the keyboard types them)\n",
+            text.removed + text.replaced + decoded->dropped);
         std::printf("clicks per character: %.3f (with empty suggestion keys: %.3f)\n",
                     static_cast<double>(with.clicks) / static_cast<double>(with.characters),
                     static_cast<double>(without.clicks) / static_cast<double>(without.characters));

@@ -57,8 +57,10 @@ typist::DecodedText readText(const std::string& path) {
 std::string createTemporaryBeside(const std::string& output) {
     const fs::path out = fs::absolute(output);
     std::error_code error;
-    if (fs::is_directory(out, error)) throw TrainError("cannot write " + output + ": it is a folder");
-    std::string pattern = (out.parent_path() / ("." + out.filename().string() + ".XXXXXX")).string();
+    if (fs::is_directory(out, error))
+        throw TrainError("cannot write " + output + ": it is a folder");
+    std::string pattern =
+        (out.parent_path() / ("." + out.filename().string() + ".XXXXXX")).string();
     const int fd = mkstemp(pattern.data());
     if (fd < 0) throw TrainError("cannot write " + output + ": " + std::strerror(errno));
     // The mode a new file gets, not mkstemp's private one.
@@ -166,8 +168,8 @@ void learn(const TrainOptions& options, const std::string& temporary, TrainResul
 
 int SeedCount(std::size_t rank, std::size_t textWords) {
     const std::size_t scale = std::max<std::size_t>(1, textWords / 10);
-    return static_cast<int>(std::clamp<std::size_t>(scale / std::max<std::size_t>(rank, 1), 1,
-                                                    1000000));
+    return static_cast<int>(
+        std::clamp<std::size_t>(scale / std::max<std::size_t>(rank, 1), 1, 1000000));
 }
 
 TrainResult Train(const TrainOptions& options) {

@@ -18,7 +18,7 @@ constexpr const char* kDictionaryFolder = "D:\\diccionarios";
 const char* const kDropIndexes =
     "DROP INDEX IF EXISTS palabras_prefijo; DROP INDEX IF EXISTS palabras_forma;"
     "DROP INDEX IF EXISTS palabras_frecuencia; DROP INDEX IF EXISTS siguientes_prefijo;"
-    "DROP INDEX IF EXISTS siguientes_forma;";
+    "DROP INDEX IF EXISTS siguientes_forma; DROP INDEX IF EXISTS siguientes_frecuencia;";
 
 }  // namespace
 
@@ -56,7 +56,8 @@ KeyboardSession::KeyboardSession(const std::string& dictionary, Indexes indexes,
     options.picturesFolder = PELVOK_PICTURES_DIR;
     desktop_ = std::make_unique<sim::SimDesktop>(options);
     desktop_->files().mapFolder(kDictionaryFolder, file.parent_path().string());
-    const std::string windowsPath = std::string(kDictionaryFolder) + "\\" + file.filename().string();
+    const std::string windowsPath =
+        std::string(kDictionaryFolder) + "\\" + file.filename().string();
     desktop_->settings().setValue(kSettingsKey, "ruta_BD", windowsPath);
     desktop_->settings().setValue(kSettingsKey, "nombre_BD", file.stem().string());
 
@@ -64,9 +65,9 @@ KeyboardSession::KeyboardSession(const std::string& dictionary, Indexes indexes,
     target_->bringToFront();
     framework_ = std::make_unique<Framework>(desktop_->framework(), paint);
     sim::SimDesktop& d = *desktop_;
-    platform_ = std::make_unique<platform::Platform>(platform::Platform{
-        d.keystrokes(), d.settings(), d.windows(), d.pointer(), d.dialogs(), d.files(),
-        d.graphics(), *framework_});
+    platform_ = std::make_unique<platform::Platform>(
+        platform::Platform{d.keystrokes(), d.settings(), d.windows(), d.pointer(), d.dialogs(),
+                           d.files(), d.graphics(), *framework_});
     keyboard_ = std::make_unique<CPelvokDlg>(*platform_);
     try {
         keyboard_->PrepareToRun();
@@ -93,7 +94,13 @@ void KeyboardSession::click(const Key& key) {
     const KeyPoint p2 = key.getPoint2();
     const int x = static_cast<int>((p1.getX() + (p2.getX() - p1.getX()) / 2) * scale);
     const int y = static_cast<int>((p1.getY() + (p2.getY() - p1.getY()) / 2) * scale);
+    if (!transactionPerKey_) {
+        desktop_->leftClick(x, y);
+        return;
+    }
+    keyboard_->database.executeUpdate("BEGIN;");
     desktop_->leftClick(x, y);
+    keyboard_->database.executeUpdate("COMMIT;");
 }
 
 }  // namespace typist

@@ -35,6 +35,10 @@ public:
 
     // A left click at the key's centre, as the user clicks it.
     void click(const Key& key);
+    // Makes what each click writes to the dictionary one transaction, as the
+    // window does once it learns through a LearningTransaction; without it
+    // every statement is a transaction of its own.
+    void learnEachKeyInOneTransaction(bool on) { transactionPerKey_ = on; }
 
 private:
     class Framework;
@@ -44,6 +48,7 @@ private:
     std::unique_ptr<platform::Platform> platform_;
     std::unique_ptr<sim::SimTargetApp> target_;
     std::unique_ptr<CPelvokDlg> keyboard_;
+    bool transactionPerKey_ = false;
 };
 
 }  // namespace typist

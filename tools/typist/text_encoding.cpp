@@ -93,7 +93,8 @@ std::string Utf8FromCp1252(const std::string& text) {
     out.reserve(text.size());
     for (unsigned char c : text) {
         std::uint32_t code = c;
-        if (c >= 0x80 && c < 0xA0) code = kHighControls[c - 0x80] ? kHighControls[c - 0x80] : 0xFFFD;
+        if (c >= 0x80 && c < 0xA0)
+            code = kHighControls[c - 0x80] ? kHighControls[c - 0x80] : 0xFFFD;
         if (code < 0x80) {
             out += static_cast<char>(code);
         } else if (code < 0x800) {

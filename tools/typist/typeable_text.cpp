@@ -11,18 +11,32 @@ namespace {
 // Characters of the keys of the letter and symbols pages, besides the
 // letters, the digits and the space.
 const char kKeySymbols[] =
-    "\xBF'-\xB7.,"                                    // letter pages
+    "\xBF'-\xB7.,"                                       // letter pages
     "\xBA#&|\\/$\x80%\xAA@_?*()[]:+<>{};=\xA1!~\xAC\"";  // symbols page
 
 // What a typographic character is typed as, or null.
 const char* plainFor(unsigned char c) {
     switch (c) {
-        case 0x93: case 0x94: case 0x84: case 0xAB: case 0xBB: return "\"";
-        case 0x91: case 0x92: case 0x82: return "'";
-        case 0x96: case 0x97: return "-";
-        case 0x85: return "...";
-        case 0xA0: case '\t': return " ";
-        default: return nullptr;
+        case 0x93:
+        case 0x94:
+        case 0x84:
+        case 0xAB:
+        case 0xBB:
+            return "\"";
+        case 0x91:
+        case 0x92:
+        case 0x82:
+            return "'";
+        case 0x96:
+        case 0x97:
+            return "-";
+        case 0x85:
+            return "...";
+        case 0xA0:
+        case '\t':
+            return " ";
+        default:
+            return nullptr;
     }
 }
 

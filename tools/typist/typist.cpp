@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 
 #include "tools/typist/text_encoding.h"
 #include "typing/text_utils.h"
@@ -40,6 +41,12 @@ std::size_t removalStart(const std::string& text, std::size_t k) {
         --r;
     }
     return r;
+}
+
+double threadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 }  // namespace
@@ -104,8 +111,8 @@ void Typist::pressFor(const std::string& text, std::size_t k) {
             press(direct(kSymbols));
             return;
         }
-        const bool runFollows = k + 1 < text.size() && isLetter(text[k + 1]) &&
-                                isUpper(text[k + 1]);
+        const bool runFollows =
+            k + 1 < text.size() && isLetter(text[k + 1]) && isUpper(text[k + 1]);
         if (isUpper(c) != ((layout.getCapsLock() != 0) != (layout.getShiftLatched() != 0))) {
             fixCase(isUpper(c), runFollows);
             return;
@@ -205,10 +212,12 @@ void Typist::press(const Key& key) {
     session_.desktop().keystrokes().clearLog();
     ++counts_.clicks;
     if (keepTimes_) {
+        const double cpu = threadCpuSeconds();
         const auto start = std::chrono::steady_clock::now();
         session_.click(key);
         const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
         keyTimes_.push_back(spent.count());
+        keyCpuTimes_.push_back(threadCpuSeconds() - cpu);
     } else {
         session_.click(key);
     }

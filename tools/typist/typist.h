@@ -45,9 +45,11 @@ public:
     void typeParagraph(const std::string& paragraph);
 
     const TypingCounts& counts() const { return counts_; }
-    // When set, the time of every click, in seconds, is kept.
+    // When set, the time of every click, in seconds, is kept: as the user
+    // waits for it, and as the processor spent it on this thread.
     void keepKeyTimes(bool keep) { keepTimes_ = keep; }
     const std::vector<double>& keyTimes() const { return keyTimes_; }
+    const std::vector<double>& keyCpuTimes() const { return keyCpuTimes_; }
     // Called after every click.
     void afterEachKey(std::function<void()> hook) { afterKey_ = std::move(hook); }
 
@@ -68,6 +70,7 @@ private:
     TypingCounts counts_;
     bool keepTimes_ = false;
     std::vector<double> keyTimes_;
+    std::vector<double> keyCpuTimes_;
     std::function<void()> afterKey_;
 };
 
