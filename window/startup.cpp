@@ -212,6 +212,9 @@ void CPelvokDlg::openDictionaryOrDefault() {
 
 void CPelvokDlg::OnClose() {
     if (!layout) return;
+    // The file dialog runs in a loop of its own; left up, it would keep the
+    // process alive after the keyboard has gone.
+    if (layout->getFileDialogKind() != 0) platform_.dialogs.closeFileDialog();
     pictures.clear();
     layout.reset();
     platform_.framework.endDialog();

@@ -94,5 +94,20 @@ TEST_F(ExitTest, FolderKeyOpensTheDialogThatExitCloses) {
     EXPECT_FALSE(keyboard.dictionaryAvailable());
 }
 
+TEST_F(ExitTest, CloseFromOutsideAlsoClosesTheOpenFileDialog) {
+    CPelvokDlg& keyboard = startTyping();
+    desktop().queueFileAnswer(sim::FileAnswer::run([&]() -> std::optional<platform::FileChoice> {
+        desktop().close();
+        return std::nullopt;
+    }));
+
+    click(30, KeyKind::Direct);
+
+    EXPECT_EQ(desktop().dialogs().closeFileDialogCalls(), 1);
+    EXPECT_FALSE(desktop().dialogs().fileDialogUp());
+    EXPECT_TRUE(desktop().ended());
+    EXPECT_EQ(keyboard.layout, nullptr);
+}
+
 }  // namespace
 }  // namespace pelvok_test
