@@ -17,12 +17,11 @@ std::string readRow(SqliteQuery& rows) {
     return word;
 }
 
-// Key `index` would show a word that a key refilled before it in this pass
-// shows already. What the key itself showed before does not count: a word
-// that stays where it was must not vanish from its key.
+// Key `index` would show a word that keys 1 to index + 1 show already (the
+// keys refilled in this pass, and the key itself with its text from before).
 bool isDuplicate(const std::string& word, const SuggestionSlots& suggestions, std::size_t index) {
     if (word.empty()) return false;
-    for (std::size_t k = 0; k < index; ++k)
+    for (std::size_t k = 0; k <= index; ++k)
         if (suggestions[k] == word) return true;
     return false;
 }

@@ -65,7 +65,7 @@ const Sentence kSentences[] = {
     // The sentence starters after Enter; the one-shot SHIFT raises the first letter.
     {"SuggestionWithShift", "{SHIFT}comi\xB4o pan", "{SHIFT}{=comi\xF3}pan", "Comi\xF3 pan"},
     {"SuggestionInsideWord", "comi\xB4o",
-     "el gato come pan{LEFT}{LEFT}{LEFT}{LEFT}{LEFT}{LEFT}{=comi\xF3}{RIGHT}{RIGHT}{RIGHT}{RIGHT}.",
+     "el gato come pan{LEFT}{LEFT}{LEFT}{LEFT}{LEFT}{=comi\xF3}{RIGHT}{RIGHT}{RIGHT}{RIGHT}.",
      "el gato comi\xF3 pan. "},
     {"SuggestionBeforeSpace", "casa", "la ca mesa{LEFT}{LEFT}{LEFT}{LEFT}{LEFT}{=casa}",
      "la casa mesa"},
