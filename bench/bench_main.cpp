@@ -16,7 +16,6 @@
 // Each dictionary runs in a process of its own (this program again, with
 // --run), so that its peak memory is its own.
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -72,6 +71,16 @@ double percentile(std::vector<double> sorted, double p) {
     return sorted[index];
 }
 
+// The peak resident memory of this process since it started, as the kernel
+// counts it (the spawning process's memory is not in it).
+long peakKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
+    return 0;
+}
+
 // The child: one dictionary (a copy of it, the keyboard learns as it goes).
 int runOne(const std::string& dictionary, const Options& options) {
     const std::vector<std::string> paragraphs =
@@ -96,9 +105,9 @@ int runOne(const std::string& dictionary, const Options& options) {
     std::vector<double> cpu = typist.keyCpuTimes();
     std::sort(times.begin(), times.end());
     std::sort(cpu.begin(), cpu.end());
-    std::printf("%zu %.6f %.6f %.6f %.6f %.6f\n", times.size(), startup.count(),
+    std::printf("%zu %.6f %.6f %.6f %.6f %.6f %ld\n", times.size(), startup.count(),
                 percentile(times, 0.5), percentile(times, 0.99), times.empty() ? 0.0 : times.back(),
-                percentile(cpu, 0.99));
+                percentile(cpu, 0.99), peakKilobytes());
     session.reset();
     fs::remove_all(folder);
     return 0;
@@ -113,7 +122,6 @@ struct Figures {
 Figures runChild(const std::string& self, const std::string& dictionary, const Options& options) {
     int channel[2];
     if (pipe(channel) != 0) throw std::runtime_error("pipe failed");
-    // Spawned, not forked: the child's peak memory is then its own alone.
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, channel[1], STDOUT_FILENO);
@@ -142,14 +150,12 @@ Figures runChild(const std::string& self, const std::string& dictionary, const O
     for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) out.append(buffer, n);
     close(channel[0]);
     int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
+    waitpid(child, &status, 0);
     Figures f;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(out.c_str(), "%zu %lf %lf %lf %lf %lf", &f.keys, &f.startup, &f.p50, &f.p99,
-                    &f.max, &f.cpu99) != 6)
+        std::sscanf(out.c_str(), "%zu %lf %lf %lf %lf %lf %ld", &f.keys, &f.startup, &f.p50, &f.p99,
+                    &f.max, &f.cpu99, &f.peakKb) != 7)
         throw std::runtime_error("the run with " + dictionary + " failed");
-    f.peakKb = usage.ru_maxrss;
     return f;
 }
 

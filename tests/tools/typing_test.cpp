@@ -68,7 +68,7 @@ TEST(Typist, IndexesChangeNoSuggestionAfterAnyKey) {
         const auto text = typist::DecodeText(tools_test::readBytes(starter + "eval.txt"));
         paragraphs = typist::MakeTypeable(text->text).paragraphs;
     }
-    std::size_t limit = 25;
+    std::size_t limit = 8;
     if (const char* wanted = std::getenv("PELVOK_EVAL_PARAGRAPHS"))
         limit =
             std::string(wanted) == "all" ? paragraphs.size() : std::strtoul(wanted, nullptr, 10);
