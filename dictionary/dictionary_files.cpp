@@ -144,6 +144,7 @@ void CPelvokDlg::openDictionaryFile(const platform::FileChoice& choice) {
         database.open(platform().files.sqlitePath(dictionaryPath));
         store_.CreateWordsTableIfMissing();
         store_.CreateSuccessorsTableIfMissing();
+        ensureIndexes();
     } catch (const SqliteException& failure) {
         // Not a dictionary the keyboard can use: back to the one it had.
         database.close();

@@ -1,5 +1,6 @@
 // Prediction and learning after each key: the words just finished are
 // learned, and the six suggestion keys are refilled.
+#include "dictionary/DictionaryStore.h"
 #include "typing/prediction_plan.h"
 #include "typing/suggestion_fill.h"
 #include "window/pelvokDlg.h"
@@ -14,12 +15,18 @@ void CPelvokDlg::UpdateSuggestions(std::uint8_t code, const std::string& line,
         suggestions.fill("");
         return;
     }
-    for (const LearnStep& step : plan.learning) {
-        if (step.pair) {
-            LearnPair(step.first, step.folded, step.word);
-        } else {
-            LearnWord(step.folded, step.word);
+    if (!plan.learning.empty()) {
+        // A word and its pair are learned together or not at all, with one
+        // commit to disk.
+        LearningTransaction learning(database);
+        for (const LearnStep& step : plan.learning) {
+            if (step.pair) {
+                LearnPair(step.first, step.folded, step.word);
+            } else {
+                LearnWord(step.folded, step.word);
+            }
         }
+        learning.commit();
     }
     FirstSource first = RunFirstSource(database, plan.firstSource);
     if (plan.fill == FillRule::Starters) {

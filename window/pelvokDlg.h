@@ -170,6 +170,7 @@ private:
     void readSettings();
     void useDefaultDictionary();
     bool openDictionary();
+    void ensureIndexes();
     void openDictionaryOrDefault();
     // Painting.
     void paint();

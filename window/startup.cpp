@@ -177,6 +177,15 @@ void CPelvokDlg::useDefaultDictionary() {
     if (file) std::fclose(file);
 }
 
+void CPelvokDlg::ensureIndexes() {
+    try {
+        store_.EnsureIndexes();
+    } catch (const SqliteException&) {
+        // Only speed depends on them: a file that cannot take them (read-only,
+        // say) still predicts.
+    }
+}
+
 bool CPelvokDlg::openDictionary() {
     suggestions.fill("");
     sentenceStarters.fill("");
@@ -188,6 +197,7 @@ bool CPelvokDlg::openDictionary() {
             store_.CreateSuccessorsTable();
         }
         store_.CreateWordsTableIfMissing();
+        ensureIndexes();
         return true;
     } catch (const SqliteException& failure) {
         database.close();

@@ -48,6 +48,10 @@ TEST_F(StartupTest, FirstRunWritesTheDefaultsAndCreatesAnEmptyDictionary) {
     EXPECT_TRUE(std::filesystem::is_directory(harness().hostPath("C:\\Pelvok\\diccionarios")));
     EXPECT_EQ(std::filesystem::file_size(harness().hostPath(kDefaultDictionary)) > 0, true);
     EXPECT_TRUE(hasTables(desktop().files().sqlitePath(kDefaultDictionary)));
+    // Opening a dictionary gives it the indexes its searches need.
+    EXPECT_GT(keyboard.database.queryInt(
+                  "SELECT count(*) FROM sqlite_master WHERE type='index' AND name='palabras_forma'"),
+              0);
     EXPECT_TRUE(keyboard.dictionaryAvailable());
     EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
     EXPECT_EQ(keyboard.dictionaryName, "default");
