@@ -39,7 +39,7 @@ namespace {
 // Cell height of a font made with height 0.
 constexpr int kDefaultCellHeight = 16;
 
-// The two faces, loaded once, and the glyphs of every spec used so far.
+// The two faces, loaded once, and the glyphs of every font used so far.
 class GlyphCache {
 public:
     static GlyphCache& instance() {
@@ -47,14 +47,14 @@ public:
         return cache;
     }
 
-    std::shared_ptr<const Font::GlyphSet> get(const FontSpec& spec) {
+    std::shared_ptr<const Font::GlyphSet> get(const FontSpec& fontSpec) {
         std::lock_guard<std::mutex> lock(mutex_);
-        const Key key{spec.height, spec.weight >= 600, spec.antialiased};
+        const Key key{fontSpec.height, fontSpec.weight >= 600, fontSpec.antialiased};
         auto found = sets_.find(key);
         if (found != sets_.end()) {
             return found->second;
         }
-        auto set = build(face(std::get<1>(key)), spec.height, spec.antialiased);
+        auto set = build(face(std::get<1>(key)), fontSpec.height, fontSpec.antialiased);
         sets_.emplace(key, set);
         return set;
     }
@@ -169,14 +169,14 @@ private:
 }  // namespace
 
 FontSpec systemFontSpec() {
-    FontSpec spec;
-    spec.height = kDefaultCellHeight;
-    spec.weight = 700;
-    spec.antialiased = false;
-    return spec;
+    FontSpec fontSpec;
+    fontSpec.height = kDefaultCellHeight;
+    fontSpec.weight = 700;
+    fontSpec.antialiased = false;
+    return fontSpec;
 }
 
-Font::Font(const FontSpec& spec) : spec_(spec), glyphs_(GlyphCache::instance().get(spec)) {}
+Font::Font(const FontSpec& fontSpec) : spec_(fontSpec), glyphs_(GlyphCache::instance().get(fontSpec)) {}
 
 int Font::height() const { return glyphs_->height; }
 int Font::ascent() const { return glyphs_->ascent; }

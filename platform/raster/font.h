@@ -34,10 +34,10 @@ FontSpec systemFontSpec();
 class Font {
 public:
     // Throws FontError when the face cannot be loaded. Glyphs are rendered
-    // once per spec and shared by every Font made with it.
-    explicit Font(const FontSpec& spec);
+    // once per font and shared by every Font made with it.
+    explicit Font(const FontSpec& fontSpec);
 
-    const FontSpec& spec() const { return spec_; }
+    const FontSpec& fontSpec() const { return spec_; }
     // Cell height = ascent + descent; the baseline lies `ascent` below the
     // top of the cell.
     int height() const;

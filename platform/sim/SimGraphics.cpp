@@ -33,7 +33,7 @@ public:
         graphics.record(drawn);
     }
 
-    void selectFont(const platform::FontSpec& spec) override { font = raster::Font(spec); }
+    void selectFont(const platform::FontSpec& fontSpec) override { font = raster::Font(fontSpec); }
 
     int textWidth(const std::string& text) override { return font.measure(text); }
 
@@ -41,7 +41,7 @@ public:
         DrawRecord drawn = start(DrawRecord::Kind::TextOut);
         drawn.text = text;
         drawn.at = platform::Point{x, y};
-        drawn.font = font.spec();
+        drawn.font = font.fontSpec();
         graphics.record(drawn);
         font.textOut(*target, x, y, text, raster::kBlack, raster::kWhite);
     }
@@ -51,7 +51,7 @@ public:
         DrawRecord drawn = start(DrawRecord::Kind::DrawText);
         drawn.text = text;
         drawn.rect = box;
-        drawn.font = font.spec();
+        drawn.font = font.fontSpec();
         drawn.align = align;
         drawn.wordEllipsis = wordEllipsis;
         graphics.record(drawn);

@@ -21,11 +21,11 @@ namespace {
 int scaled(int value, float scale) { return static_cast<int>(value * scale); }
 
 raster::FontSpec labelFont(int height, int weight = 700) {
-    raster::FontSpec spec;
-    spec.height = height;
-    spec.weight = weight;
-    spec.antialiased = true;
-    return spec;
+    raster::FontSpec entry;
+    entry.height = height;
+    entry.weight = weight;
+    entry.antialiased = true;
+    return entry;
 }
 
 // Accent marks and the apostrophe: tiny glyphs high in the cell, drawn
@@ -109,7 +109,7 @@ void drawComposite(Image& image, const Font& font, const std::string& left,
     font.textOut(image, static_cast<int>(std::lround(x)), y, right, kInk, std::nullopt, &clip);
 }
 
-void drawFace(Image& image, const Key& key, const PictureSpec& spec, const Rect& box,
+void drawFace(Image& image, const Key& key, const PictureSpec& entry, const Rect& box,
               const Fonts& fonts, float s) {
     const double cx = (box.left + box.right) / 2.0;
     const double cy = (box.top + box.bottom) / 2.0;
@@ -136,7 +136,7 @@ void drawFace(Image& image, const Key& key, const PictureSpec& spec, const Rect&
                     inside);
         return;
     }
-    const std::string label = keyLabel(key, showsUpperCase(spec.page), spec.page == Page::Symbols);
+    const std::string label = keyLabel(key, showsUpperCase(entry.page), entry.page == Page::Symbols);
     const size_t arrow = label.find("->");
     if (arrow != std::string::npos) {
         drawComposite(image, fonts.composite, label.substr(0, arrow), label.substr(arrow + 2), cx,
@@ -199,8 +199,8 @@ bool isSuggestionKey(const Key& key, Page page) {
            code <= '6';
 }
 
-Image renderPicture(const PictureSpec& spec) {
-    const PictureSize size = pictureSize(spec.sizeStep);
+Image renderPicture(const PictureSpec& entry) {
+    const PictureSize size = pictureSize(entry.sizeStep);
     const float s = size.scale;
     Image image(size.width, size.height, kBackground);
     image.frameRect(image.bounds(), kInk);
@@ -211,7 +211,7 @@ Image renderPicture(const PictureSpec& spec) {
 
     const Fonts fonts(s);
     const int radius = std::max(2, scaled(4, s));
-    const KeyboardLayout layout(pageTables(spec));
+    const KeyboardLayout layout(pageTables(entry));
     for (int r = 0; r < layout.lineCount(); ++r) {
         const KeyLine& line = layout.line(r);
         for (int i = 0; i < line.keyCount(); ++i) {
@@ -220,9 +220,9 @@ Image renderPicture(const PictureSpec& spec) {
                 continue;  // dead cell
             }
             const Rect box = keyBox(key, s);
-            raster::fillRoundBox(image, box, radius, keyFill(key, spec.page), kKeyOutline);
-            if (!isSuggestionKey(key, spec.page)) {
-                drawFace(image, key, spec, box, fonts, s);
+            raster::fillRoundBox(image, box, radius, keyFill(key, entry.page), kKeyOutline);
+            if (!isSuggestionKey(key, entry.page)) {
+                drawFace(image, key, entry, box, fonts, s);
             }
         }
     }

@@ -29,6 +29,6 @@ raster::Color keyFill(const Key& key, Page page);
 // Whether the key is one of the six suggestion keys, drawn blank.
 bool isSuggestionKey(const Key& key, Page page);
 
-raster::Image renderPicture(const PictureSpec& spec);
+raster::Image renderPicture(const PictureSpec& entry);
 
 }  // namespace pictures

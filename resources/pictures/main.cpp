@@ -16,9 +16,9 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     try {
         std::filesystem::create_directories(folder);
-        for (const pictures::PictureSpec& spec : pictures::allPictures()) {
-            const std::string path = folder + "/" + std::to_string(spec.resourceId) + ".bmp";
-            if (!raster::writeBmp(pictures::renderPicture(spec), path)) {
+        for (const pictures::PictureSpec& entry : pictures::allPictures()) {
+            const std::string path = folder + "/" + std::to_string(entry.resourceId) + ".bmp";
+            if (!raster::writeBmp(pictures::renderPicture(entry), path)) {
                 std::fprintf(stderr, "pelvok-pictures: cannot write %s\n", path.c_str());
                 return 1;
             }

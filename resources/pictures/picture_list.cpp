@@ -67,11 +67,11 @@ const std::vector<PictureSpec>& allPictures() {
     return list;
 }
 
-const LayoutTables& pageTables(const PictureSpec& spec) {
-    if (spec.page == Page::Symbols) {
+const LayoutTables& pageTables(const PictureSpec& entry) {
+    if (entry.page == Page::Symbols) {
         return symbolsTables();
     }
-    return spec.arrangement == Arrangement::Optimized ? optimizedTables() : qwertyTables();
+    return entry.arrangement == Arrangement::Optimized ? optimizedTables() : qwertyTables();
 }
 
 bool showsUpperCase(Page page) { return page == Page::Upper || page == Page::UpperShiftLit; }

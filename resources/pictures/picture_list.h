@@ -31,7 +31,7 @@ PictureSize pictureSize(int sizeStep);
 const std::vector<PictureSpec>& allPictures();
 
 // The key table a picture shows.
-const LayoutTables& pageTables(const PictureSpec& spec);
+const LayoutTables& pageTables(const PictureSpec& entry);
 // Letter labels in capitals.
 bool showsUpperCase(Page page);
 // The one-shot SHIFT drawn lit.

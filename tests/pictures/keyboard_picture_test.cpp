@@ -13,7 +13,7 @@
 
 namespace pictures {
 // Test names and messages show the resource number.
-void PrintTo(const PictureSpec& spec, std::ostream* out) { *out << spec.resourceId; }
+void PrintTo(const PictureSpec& entry, std::ostream* out) { *out << entry.resourceId; }
 }  // namespace pictures
 
 namespace {
@@ -25,20 +25,20 @@ using raster::Image;
 using raster::Rect;
 
 // Every picture, drawn once for the whole suite.
-const Image& picture(const PictureSpec& spec) {
+const Image& picture(const PictureSpec& entry) {
     static std::map<int, Image> drawn;
-    auto found = drawn.find(spec.resourceId);
+    auto found = drawn.find(entry.resourceId);
     if (found == drawn.end()) {
-        found = drawn.emplace(spec.resourceId, pictures::renderPicture(spec)).first;
+        found = drawn.emplace(entry.resourceId, pictures::renderPicture(entry)).first;
     }
     return found->second;
 }
 
-float scaleOf(const PictureSpec& spec) { return pictures::pictureSize(spec.sizeStep).scale; }
+float scaleOf(const PictureSpec& entry) { return pictures::pictureSize(entry.sizeStep).scale; }
 
 // Calls `visit` with every key of the picture's table (dead cells included).
-void forEachKey(const PictureSpec& spec, const std::function<void(const Key&, int row)>& visit) {
-    const KeyboardLayout layout(pictures::pageTables(spec));
+void forEachKey(const PictureSpec& entry, const std::function<void(const Key&, int row)>& visit) {
+    const KeyboardLayout layout(pictures::pageTables(entry));
     for (int r = 0; r < layout.lineCount(); ++r) {
         for (int i = 0; i < layout.line(r).keyCount(); ++i) {
             visit(layout.line(r).keyAt(i), r);
@@ -68,9 +68,9 @@ int inkInside(const Image& image, const Rect& box, float scale) {
 class EveryPicture : public testing::TestWithParam<PictureSpec> {};
 
 TEST_P(EveryPicture, FrameBackgroundAndTextStrip) {
-    const PictureSpec spec = GetParam();
-    const Image& image = picture(spec);
-    const pictures::PictureSize size = pictures::pictureSize(spec.sizeStep);
+    const PictureSpec entry = GetParam();
+    const Image& image = picture(entry);
+    const pictures::PictureSize size = pictures::pictureSize(entry.sizeStep);
     ASSERT_EQ(image.width(), size.width);
     ASSERT_EQ(image.height(), size.height);
     EXPECT_EQ(image.pixel(0, 0), pictures::kInk);
@@ -80,7 +80,7 @@ TEST_P(EveryPicture, FrameBackgroundAndTextStrip) {
     EXPECT_EQ(image.pixel(size.width - 2, size.height - 2), pictures::kBackground);
 
     const Rect strip = pictures::textStripInside(size.scale);
-    if (spec.sizeStep == 1) {
+    if (entry.sizeStep == 1) {
         EXPECT_EQ(strip.left, 5);
         EXPECT_EQ(strip.top, 6);
         EXPECT_EQ(strip.right, 414);
@@ -94,12 +94,12 @@ TEST_P(EveryPicture, FrameBackgroundAndTextStrip) {
 }
 
 TEST_P(EveryPicture, KeysHaveTheirColoursAndLabels) {
-    const PictureSpec spec = GetParam();
-    const Image& image = picture(spec);
-    const float s = scaleOf(spec);
-    const bool shiftLit = spec.page == Page::LowerShiftLit || spec.page == Page::UpperShiftLit;
+    const PictureSpec entry = GetParam();
+    const Image& image = picture(entry);
+    const float s = scaleOf(entry);
+    const bool shiftLit = entry.page == Page::LowerShiftLit || entry.page == Page::UpperShiftLit;
     int suggestions = 0;
-    forEachKey(spec, [&](const Key& key, int) {
+    forEachKey(entry, [&](const Key& key, int) {
         const Rect box = pictures::keyBox(key, s);
         const int code = key.getVirtualKey();
         if (key.getSize() == 0) {
@@ -124,7 +124,7 @@ TEST_P(EveryPicture, KeysHaveTheirColoursAndLabels) {
         EXPECT_EQ(keyColour(image, key, s), expected) << "key " << code;
 
         const int ink = inkInside(image, box, s);
-        if (pictures::isSuggestionKey(key, spec.page)) {
+        if (pictures::isSuggestionKey(key, entry.page)) {
             ++suggestions;
             EXPECT_EQ(ink, 0) << "suggestion key " << code << " is not blank";
         } else {
@@ -132,18 +132,18 @@ TEST_P(EveryPicture, KeysHaveTheirColoursAndLabels) {
             EXPECT_GE(ink, static_cast<int>(4 * s * s)) << "key " << code << " has no label";
         }
     });
-    EXPECT_EQ(suggestions, spec.page == Page::Symbols ? 0 : 6);
+    EXPECT_EQ(suggestions, entry.page == Page::Symbols ? 0 : 6);
 }
 
 // The build draws every picture into PELVOK_PICTURES_DIR; the file must be
 // the picture itself.
 TEST_P(EveryPicture, BuildFolderHoldsIt) {
-    const PictureSpec spec = GetParam();
+    const PictureSpec entry = GetParam();
     const std::string path =
-        std::string(PELVOK_PICTURES_DIR) + "/" + std::to_string(spec.resourceId) + ".bmp";
+        std::string(PELVOK_PICTURES_DIR) + "/" + std::to_string(entry.resourceId) + ".bmp";
     const auto image = raster::readBmp(path);
     ASSERT_TRUE(image) << path;
-    EXPECT_TRUE(*image == picture(spec)) << path;
+    EXPECT_TRUE(*image == picture(entry)) << path;
 }
 
 std::vector<PictureSpec> specs() { return pictures::allPictures(); }
@@ -155,29 +155,29 @@ std::string specName(const testing::TestParamInfo<PictureSpec>& info) {
 INSTANTIATE_TEST_SUITE_P(Pictures, EveryPicture, testing::ValuesIn(specs()), specName);
 
 const PictureSpec& find(int id) {
-    for (const PictureSpec& spec : pictures::allPictures()) {
-        if (spec.resourceId == id) {
-            return spec;
+    for (const PictureSpec& entry : pictures::allPictures()) {
+        if (entry.resourceId == id) {
+            return entry;
         }
     }
     throw std::out_of_range("no picture " + std::to_string(id));
 }
 
-Key keyAt(const PictureSpec& spec, int row, int column) {
-    const KeyboardLayout layout(pictures::pageTables(spec));
+Key keyAt(const PictureSpec& entry, int row, int column) {
+    const KeyboardLayout layout(pictures::pageTables(entry));
     return layout.line(row).keyAtColumn(column);
 }
 
 TEST(KeyboardPictureTest, LetterPagesShowTheArrangementKeyAtRowZeroColumnTwo) {
     for (int id : {161, 175, 168, 172, 164, 181, 196}) {
-        const PictureSpec& spec = find(id);
-        const Key key = keyAt(spec, 0, 2);
+        const PictureSpec& entry = find(id);
+        const Key key = keyAt(entry, 0, 2);
         ASSERT_TRUE(key.isCommand());
         ASSERT_EQ(key.getVirtualKey(), 21);
-        const Rect box = pictures::keyBox(key, scaleOf(spec));
-        const Image& image = picture(spec);
-        EXPECT_EQ(keyColour(image, key, scaleOf(spec)), raster::kWhite) << id;
-        EXPECT_GT(inkInside(image, box, scaleOf(spec)), 0) << id;
+        const Rect box = pictures::keyBox(key, scaleOf(entry));
+        const Image& image = picture(entry);
+        EXPECT_EQ(keyColour(image, key, scaleOf(entry)), raster::kWhite) << id;
+        EXPECT_GT(inkInside(image, box, scaleOf(entry)), 0) << id;
     }
 }
 
@@ -188,11 +188,11 @@ TEST(KeyboardPictureTest, YellowShiftOnlyOnTheShiftLitPages) {
     } cases[] = {{161, false}, {175, false}, {168, true}, {172, true},
                  {176, true},  {185, false}, {189, true}, {193, true}};
     for (const Case& c : cases) {
-        const PictureSpec& spec = find(c.id);
-        const Key shift = keyAt(spec, 4, 0);
+        const PictureSpec& entry = find(c.id);
+        const Key shift = keyAt(entry, 4, 0);
         ASSERT_TRUE(shift.isDirect());
         ASSERT_EQ(shift.getVirtualKey(), 16);
-        EXPECT_EQ(keyColour(picture(spec), shift, scaleOf(spec)) == pictures::kShiftLitFill, c.lit)
+        EXPECT_EQ(keyColour(picture(entry), shift, scaleOf(entry)) == pictures::kShiftLitFill, c.lit)
             << c.id;
     }
 }
@@ -204,16 +204,16 @@ TEST(KeyboardPictureTest, UpperCasePagesDifferOnlyInLetterLabels) {
         int upper;
     } pairs[] = {{161, 175}, {168, 172}, {164, 177}, {181, 185}};
     for (const Pair& p : pairs) {
-        const PictureSpec& spec = find(p.lower);
-        const Image& lower = picture(spec);
+        const PictureSpec& entry = find(p.lower);
+        const Image& lower = picture(entry);
         const Image& upper = picture(find(p.upper));
         const bool shiftDiffers =
-            (spec.page == Page::LowerShiftLit) != (find(p.upper).page == Page::UpperShiftLit);
-        forEachKey(spec, [&](const Key& key, int) {
+            (entry.page == Page::LowerShiftLit) != (find(p.upper).page == Page::UpperShiftLit);
+        forEachKey(entry, [&](const Key& key, int) {
             if (key.getSize() == 0) {
                 return;
             }
-            const Rect box = pictures::keyBox(key, scaleOf(spec));
+            const Rect box = pictures::keyBox(key, scaleOf(entry));
             bool same = true;
             for (int y = box.top; y < box.bottom && same; ++y) {
                 for (int x = box.left; x < box.right && same; ++x) {
@@ -233,12 +233,12 @@ TEST(KeyboardPictureTest, UpperCasePagesDifferOnlyInLetterLabels) {
 
 TEST(KeyboardPictureTest, LargerSizesAreDrawnNotScaled) {
     // At size 4 the outline stays one pixel wide.
-    const PictureSpec& spec = find(164);
-    const Key esc = keyAt(spec, 0, 0);
-    const Rect box = pictures::keyBox(esc, scaleOf(spec));
+    const PictureSpec& entry = find(164);
+    const Key esc = keyAt(entry, 0, 0);
+    const Rect box = pictures::keyBox(esc, scaleOf(entry));
     EXPECT_EQ(box.left, 5);     // 3 × 1.855
     EXPECT_EQ(box.right, 117);  // 63 × 1.855 = 116.9, plus one
-    const Image& image = picture(spec);
+    const Image& image = picture(entry);
     const int y = box.top + box.height() / 2;
     EXPECT_EQ(image.pixel(box.left, y), pictures::kKeyOutline);
     EXPECT_EQ(image.pixel(box.left + 1, y), raster::kWhite);

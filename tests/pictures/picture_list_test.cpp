@@ -24,8 +24,8 @@ TEST(PictureListTest, CoversEveryPictureResourceOnce) {
         expected.insert(id);
     }
     std::set<int> listed;
-    for (const PictureSpec& spec : pictures::allPictures()) {
-        EXPECT_TRUE(listed.insert(spec.resourceId).second) << spec.resourceId;
+    for (const PictureSpec& entry : pictures::allPictures()) {
+        EXPECT_TRUE(listed.insert(entry.resourceId).second) << entry.resourceId;
     }
     EXPECT_EQ(listed, expected);
 }
@@ -48,12 +48,12 @@ TEST(PictureListTest, ResourceNumbersShowTheirPageAndSize) {
     };
     for (const Case& c : cases) {
         bool found = false;
-        for (const PictureSpec& spec : pictures::allPictures()) {
-            if (spec.resourceId == c.id) {
+        for (const PictureSpec& entry : pictures::allPictures()) {
+            if (entry.resourceId == c.id) {
                 found = true;
-                EXPECT_EQ(spec.page, c.page) << c.id;
-                EXPECT_EQ(spec.arrangement, c.arrangement) << c.id;
-                EXPECT_EQ(spec.sizeStep, c.step) << c.id;
+                EXPECT_EQ(entry.page, c.page) << c.id;
+                EXPECT_EQ(entry.arrangement, c.arrangement) << c.id;
+                EXPECT_EQ(entry.sizeStep, c.step) << c.id;
             }
         }
         EXPECT_TRUE(found) << c.id;
@@ -61,13 +61,13 @@ TEST(PictureListTest, ResourceNumbersShowTheirPageAndSize) {
 }
 
 TEST(PictureListTest, PagesUseTheTableInForce) {
-    PictureSpec spec;
-    spec.page = Page::Lower;
-    EXPECT_EQ(&pictures::pageTables(spec), &qwertyTables());  // not the startup table
-    spec.arrangement = Arrangement::Optimized;
-    EXPECT_EQ(&pictures::pageTables(spec), &optimizedTables());
-    spec.page = Page::Symbols;
-    EXPECT_EQ(&pictures::pageTables(spec), &symbolsTables());
+    PictureSpec entry;
+    entry.page = Page::Lower;
+    EXPECT_EQ(&pictures::pageTables(entry), &qwertyTables());  // not the startup table
+    entry.arrangement = Arrangement::Optimized;
+    EXPECT_EQ(&pictures::pageTables(entry), &optimizedTables());
+    entry.page = Page::Symbols;
+    EXPECT_EQ(&pictures::pageTables(entry), &symbolsTables());
 }
 
 }  // namespace

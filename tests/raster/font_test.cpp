@@ -13,7 +13,7 @@ using raster::Font;
 using raster::Image;
 using raster::Rect;
 
-raster::FontSpec spec(int height, int weight, bool antialiased) {
+raster::FontSpec fontSpec(int height, int weight, bool antialiased) {
     raster::FontSpec s;
     s.height = height;
     s.weight = weight;
@@ -47,17 +47,17 @@ TEST(Cp1252Test, MapsTheHighControlRangeByTheTable) {
 
 TEST(FontTest, CellHeightIsSplitByTheWindowsAscentAndDescent) {
     // Liberation Sans: winAscent 1854, winDescent 434 of 2048 units, as Arial.
-    const Font font(spec(16, 400, false));
+    const Font font(fontSpec(16, 400, false));
     EXPECT_EQ(font.height(), 16);
     EXPECT_EQ(font.ascent(), 13);
     EXPECT_EQ(font.descent(), 3);
-    const Font large(spec(33, 900, true));
+    const Font large(fontSpec(33, 900, true));
     EXPECT_EQ(large.height(), 33);
     EXPECT_EQ(large.ascent() + large.descent(), 33);
 }
 
 TEST(FontTest, MeasureIsTheSumOfWholePixelAdvances) {
-    const Font font(spec(13, 900, false));
+    const Font font(fontSpec(13, 900, false));
     const std::string text =
         "ma\xF1"
         "ana \x80";  // ñ and the euro sign
@@ -69,14 +69,14 @@ TEST(FontTest, MeasureIsTheSumOfWholePixelAdvances) {
     EXPECT_EQ(font.measure(text), sum);
     EXPECT_EQ(font.measure(""), 0);
     // Bold is wider, and quality does not change widths.
-    EXPECT_GT(font.measure("rtrt"), Font(spec(13, 400, false)).measure("rtrt"));
-    EXPECT_EQ(font.measure(text), Font(spec(13, 900, true)).measure(text));
+    EXPECT_GT(font.measure("rtrt"), Font(fontSpec(13, 400, false)).measure("rtrt"));
+    EXPECT_EQ(font.measure(text), Font(fontSpec(13, 900, true)).measure(text));
     EXPECT_EQ(raster::systemFontSpec().height, 16);
     EXPECT_GE(raster::systemFontSpec().weight, 600);
 }
 
 TEST(FontTest, EllipsisKeepsTheLongestBeginningThatFits) {
-    const Font font(spec(13, 900, false));
+    const Font font(fontSpec(13, 900, false));
     const std::string word = "extraordinario";
     const int full = font.measure(word);
     EXPECT_EQ(font.fitWithEllipsis(word, full), word);
@@ -95,7 +95,7 @@ TEST(FontTest, EllipsisKeepsTheLongestBeginningThatFits) {
 }
 
 TEST(FontTest, TextOutFillsTheCellBoxWhenOpaqueOnly) {
-    const Font font(spec(16, 700, false));
+    const Font font(fontSpec(16, 700, false));
     constexpr raster::Color kGrey{90, 90, 90};
     Image opaque(80, 30, kGrey);
     font.textOut(opaque, 5, 4, "Il", raster::kBlack);
@@ -113,7 +113,7 @@ TEST(FontTest, TextOutFillsTheCellBoxWhenOpaqueOnly) {
         EXPECT_TRUE(c == kGrey || c == raster::kBlack);
     }
     Image smooth(80, 30, raster::kWhite);
-    Font(spec(16, 700, true)).textOut(smooth, 5, 4, "Ow", raster::kBlack);
+    Font(fontSpec(16, 700, true)).textOut(smooth, 5, 4, "Ow", raster::kBlack);
     bool mixed = false;
     for (const raster::Color& c : smooth.pixels()) {
         mixed = mixed || (c.red > 0 && c.red < 255);
@@ -122,7 +122,7 @@ TEST(FontTest, TextOutFillsTheCellBoxWhenOpaqueOnly) {
 }
 
 TEST(FontTest, DrawTextAlignsAndClipsToTheBox) {
-    const Font font(spec(13, 900, false));
+    const Font font(fontSpec(13, 900, false));
     const Rect box{20, 5, 80, 21};
     const std::string text = "hola";
     const int width = font.measure(text);
@@ -158,7 +158,7 @@ TEST(FontTest, DrawTextAlignsAndClipsToTheBox) {
 }
 
 TEST(FontTest, DrawTextWithEllipsisShowsTheFittedText) {
-    const Font font(spec(13, 900, false));
+    const Font font(fontSpec(13, 900, false));
     const Rect box{0, 0, 50, 16};
     const std::string text = "abcdefghijklmnopqrstuvwxyz";
     const std::string fitted = font.fitWithEllipsis(text, box.width());
