@@ -1,20 +1,14 @@
 // Activating a character key: plain, shifted, Control and AltGr characters,
 // the one-shot SHIFT, the automatic spaces around punctuation, the closing
 // question mark, and the completion of a word from a suggestion key.
+#include "model/key_codes.h"
+#include "typing/TypingEngine.h"
 #include "typing/key_sender.h"
 #include "typing/text_utils.h"
-#include "window/pelvokDlg.h"
 
 namespace {
 
-constexpr std::uint8_t kInvertedQuestion = 0xBF;  // '¿'
-// Spanish layout: the key of ç, of ñ, of '?' (shifted) and of '¿' (shifted).
-constexpr std::uint8_t kCedillaKey = 0xBF;
-constexpr std::uint8_t kEnyeKey = 0xC0;
-constexpr std::uint8_t kQuestionKey = 0xDB;
-constexpr std::uint8_t kInvertedQuestionKey = 0xDD;
-constexpr std::uint8_t kCapitalCedilla = 0xC7;
-constexpr std::uint8_t kCapitalEnye = 0xD1;
+using cp1252::kInvertedQuestion;
 
 bool isCapitalAZ(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 
@@ -23,7 +17,7 @@ bool isCasedLetter(unsigned char c) { return ConvertCase(1, c) != ConvertCase(2,
 
 }  // namespace
 
-void CPelvokDlg::activateCharacter(const Key& key, std::int16_t scanned, const std::string& line) {
+void TypingEngine::activateCharacter(const Key& key, std::int16_t scanned, const std::string& line) {
     KeySender keys(platform().keystrokes);
     const std::uint8_t code = key.getVirtualKey();
     std::uint8_t charKey = KeySender::lowByte(scanned);
@@ -35,11 +29,11 @@ void CPelvokDlg::activateCharacter(const Key& key, std::int16_t scanned, const s
         layout->setShiftConsumed(0);
     }
     bool oneShot = false;
-    if ((charKey >= keys.keyOf('a') && charKey <= keys.keyOf('z')) || charKey == kCedillaKey ||
-        charKey == kEnyeKey) {
+    if ((charKey >= keys.keyOf('a') && charKey <= keys.keyOf('z')) || charKey == vk::kCedillaKey ||
+        charKey == vk::kEnyeKey) {
         oneShot = layout->getShiftLatched() != 0;
-        if (charKey == kCedillaKey) charKey = kCapitalCedilla;
-        if (charKey == kEnyeKey) charKey = kCapitalEnye;
+        if (charKey == vk::kCedillaKey) charKey = cp1252::kCapitalCCedilla;
+        if (charKey == vk::kEnyeKey) charKey = cp1252::kCapitalNTilde;
     }
 
     switch (shiftState) {
@@ -48,7 +42,7 @@ void CPelvokDlg::activateCharacter(const Key& key, std::int16_t scanned, const s
                 // The key is taken as its capital letter (Ç and Ñ included).
                 keys.tapWith(vk::kShift, keys.keyOf(charKey));
                 UpdateComposition(code, true, false);
-            } else if (layout->getSymbolsPage() == 0 && charKey >= '1' && charKey <= '6') {
+            } else if (layout->getSymbolsPage() == 0 && suggestion_key::is(charKey)) {
                 completeSuggestion(code, line);
             } else {
                 typePlainCharacter(key, scanned, line);
@@ -61,7 +55,7 @@ void CPelvokDlg::activateCharacter(const Key& key, std::int16_t scanned, const s
             keys.tap(keys.keyOf(charKey));
             UpdateComposition(KeySender::lowByte(scanned), false, false);
             break;
-        case vk::kControlState | vk::kAltState: {
+        case vk::kAltGrState: {
             const std::uint8_t target = keys.keyOf(code);
             keys.send(vk::kMenu, vk::kDown0);
             keys.send(vk::kControl, vk::kDown0);
@@ -78,7 +72,7 @@ void CPelvokDlg::activateCharacter(const Key& key, std::int16_t scanned, const s
     }
 }
 
-void CPelvokDlg::typePlainCharacter(const Key& key, std::int16_t scanned, const std::string& line) {
+void TypingEngine::typePlainCharacter(const Key& key, std::int16_t scanned, const std::string& line) {
     KeySender keys(platform().keystrokes);
     const std::uint8_t code = key.getVirtualKey();
     const unsigned char before = charAt(line, cursorPos - 1);
@@ -103,7 +97,7 @@ void CPelvokDlg::typePlainCharacter(const Key& key, std::int16_t scanned, const 
     UpdateComposition(code, false, false);
 }
 
-void CPelvokDlg::typeShiftedCharacter(const Key& key, std::int16_t scanned, const std::string& line,
+void TypingEngine::typeShiftedCharacter(const Key& key, std::int16_t scanned, const std::string& line,
                                       bool oneShot) {
     KeySender keys(platform().keystrokes);
     const std::uint8_t code = key.getVirtualKey();
@@ -113,13 +107,13 @@ void CPelvokDlg::typeShiftedCharacter(const Key& key, std::int16_t scanned, cons
 
     // The key of '¿' after a word closes the question with '?'. Right after
     // a '¿' (an empty question) it takes that '¿' and the space before it back.
-    if (charKey == kInvertedQuestionKey && layout->getSymbolsPage() == 0 &&
+    if (charKey == vk::kInvertedQuestionKey && layout->getSymbolsPage() == 0 &&
         ((line.size() > 1 && before != ' ') || before == kInvertedQuestion)) {
         if (before == kInvertedQuestion) {
             keys.tap(vk::kBackspace);
             if (charAt(line, c - 2) == ' ') keys.tap(vk::kBackspace);
         }
-        charKey = kQuestionKey;
+        charKey = vk::kQuestionKey;
     }
     // ':' and ';' need Shift on this layout; they are spaced as the plain
     // punctuation marks are.
@@ -127,14 +121,14 @@ void CPelvokDlg::typeShiftedCharacter(const Key& key, std::int16_t scanned, cons
     if (punctuation && before == ' ') keys.tap(vk::kBackspace);
     keys.tapWith(vk::kShift, charKey);
     if (punctuation && layout->getSymbolsPage() == 0) keys.tap(keys.keyOf(' '));
-    if (before == kInvertedQuestion && charKey == kQuestionKey && c > 1) keys.tap(keys.keyOf(' '));
+    if (before == kInvertedQuestion && charKey == vk::kQuestionKey && c > 1) keys.tap(keys.keyOf(' '));
     UpdateComposition(code, true, false);
     if (oneShot && layout) layout->setShiftLatched(0);
 }
 
-void CPelvokDlg::completeSuggestion(std::uint8_t code, const std::string& line) {
+void TypingEngine::completeSuggestion(std::uint8_t code, const std::string& line) {
     KeySender keys(platform().keystrokes);
-    const std::string word = suggestions[static_cast<std::size_t>(code - '1')];
+    const std::string word = suggestions[static_cast<std::size_t>(suggestion_key::slot(code))];
     if (word.empty()) {
         UpdateComposition(code, false, false);
         return;
@@ -172,7 +166,7 @@ void CPelvokDlg::completeSuggestion(std::uint8_t code, const std::string& line) 
 }
 
 // One character of a completed word, with the modifiers the layout asks for.
-void CPelvokDlg::typeCompletionCharacter(std::uint8_t ch, bool& capitalise) {
+void TypingEngine::typeCompletionCharacter(std::uint8_t ch, bool& capitalise) {
     KeySender keys(platform().keystrokes);
     unsigned char x = ch;
     bool withoutKey = false;

@@ -1,11 +1,12 @@
 // Completion of a word in the echo from a chosen suggestion.
 #include <string>
 
+#include "model/key_codes.h"
 #include "typing/line_edit.h"
 
 namespace {
 
-constexpr unsigned char kInvertedQuestion = 0xBF;
+using cp1252::kInvertedQuestion;
 
 bool isCapital(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 

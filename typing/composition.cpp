@@ -3,26 +3,21 @@
 // suggestion keys and the edited line is committed.
 #include <string>
 
+#include "model/key_codes.h"
+#include "typing/TypingEngine.h"
 #include "typing/line_edit.h"
-#include "window/pelvokDlg.h"
 
 namespace {
 
-constexpr unsigned char kInvertedQuestion = 0xBF;
-constexpr unsigned char kSmallNTilde = 0xF1;
-constexpr unsigned char kSmallCCedilla = 0xE7;
+using cp1252::kInvertedQuestion;
 // Width of the text before the marker, in device pixels at every size.
 constexpr int kLineWidthLimit = 350;
 
 bool isLetter(unsigned char c) {
-    return (c >= 'a' && c <= 'z') || c == kSmallNTilde || c == kSmallCCedilla;
+    return (c >= 'a' && c <= 'z') || c == cp1252::kSmallNTilde || c == cp1252::kSmallCCedilla;
 }
 
 bool isVowel(unsigned char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u'; }
-
-bool isDeadKeyAccent(unsigned char c) { return c == 0xB4 || c == 0x5E || c == 0x60 || c == 0xA8; }
-
-bool isSuggestionCode(unsigned char c) { return c >= '1' && c <= '6'; }
 
 // Marks followed by an automatic space.
 bool isSentencePunctuation(unsigned char c) { return c == '.' || c == ',' || c == ':' || c == ';'; }
@@ -30,36 +25,17 @@ bool isSentencePunctuation(unsigned char c) { return c == '.' || c == ',' || c =
 // The keys whose keystrokes take back a space typed just before them.
 bool takesSpaceBack(unsigned char c) { return isSentencePunctuation(c) || c == '-' || c == '\''; }
 
-// Control codes.
-enum : unsigned char {
-    kDeleteWord = 7,
-    kBackspace = 8,
-    kTab = 9,
-    kExportWords = 10,
-    kCopy = 11,
-    kEnter = 13,
-    kUndo = 19,
-    kDictionaryFolder = 30,
-    kHome = 31,
-    kEnd = 32,
-    kLeft = 37,
-    kUp = 38,
-    kRight = 39,
-    kDown = 40,
-    kDelete = 46,
-};
-
-void resetLine(CPelvokDlg& keyboard, LineEdit& line) {
+void resetLine(TypingEngine& keyboard, LineEdit& line) {
     line.clear();
     keyboard.layout->setShiftLatched(0);
     keyboard.selectionActive = false;
 }
 
 // The edit of a control key; records the line before Enter.
-void editForControl(CPelvokDlg& keyboard, unsigned char code, LineEdit& line,
+void editForControl(TypingEngine& keyboard, unsigned char code, LineEdit& line,
                     std::string& lineBeforeEnter) {
     switch (code) {
-        case kDeleteWord:
+        case command::kDeleteWord:
             if (keyboard.selectionActive) {
                 resetLine(keyboard, line);
                 break;
@@ -67,43 +43,43 @@ void editForControl(CPelvokDlg& keyboard, unsigned char code, LineEdit& line,
             while (line.marker > 0 && line.before() == ' ') line.deleteBefore();
             while (line.marker > 0 && line.before() != ' ') line.deleteBefore();
             break;
-        case kBackspace:
+        case direct::kBackspace:
             if (keyboard.selectionActive) {
                 resetLine(keyboard, line);
             } else if (line.marker > 0) {
                 line.deleteBefore();
             }
             break;
-        case kTab:
-        case kUp:
-        case kDown:
+        case direct::kTab:
+        case direct::kUp:
+        case direct::kDown:
             line.deleteAllBefore();
             break;
-        case kCopy:
+        case command::kCopy:
             line.clear();
             break;
-        case kEnter:
+        case direct::kEnter:
             if (line.marker == line.size() - 1 && line.before() != ' ') lineBeforeEnter = line.text;
             line.deleteAllBefore();
             break;
-        case kUndo:
-        case kHome:
-        case kEnd:
+        case direct::kUndo:
+        case direct::kHome:
+        case direct::kEnd:
             if (!keyboard.selectionActive) line.clear();
             break;
-        case kExportWords:
-            keyboard.ChooseDictionaryFile(2);
+        case direct::kExportWords:
+            keyboard.ChooseDictionaryFile(file_dialog::kExport);
             break;
-        case kDictionaryFolder:
-            keyboard.ChooseDictionaryFile(1);
+        case direct::kOpenDictionary:
+            keyboard.ChooseDictionaryFile(file_dialog::kOpen);
             break;
-        case kLeft:
+        case direct::kLeft:
             line.moveLeft();
             break;
-        case kRight:
+        case direct::kRight:
             line.moveRight();
             break;
-        case kDelete:
+        case command::kForwardDelete:
             if (keyboard.selectionActive) {
                 resetLine(keyboard, line);
             } else {
@@ -117,7 +93,7 @@ void editForControl(CPelvokDlg& keyboard, unsigned char code, LineEdit& line,
 
 // A pending selection in the target is replaced by the typed character.
 // Returns the shifted flag the character is then typed with.
-bool endSelection(CPelvokDlg& keyboard, unsigned char code, bool shifted, LineEdit& line) {
+bool endSelection(TypingEngine& keyboard, unsigned char code, bool shifted, LineEdit& line) {
     if (!keyboard.selectionActive) return shifted;
     KeyboardLayout& layout = *keyboard.layout;
     const bool shiftSet = layout.getShiftLatched() != 0 || layout.getShiftConsumed() != 0;
@@ -138,7 +114,7 @@ bool endSelection(CPelvokDlg& keyboard, unsigned char code, bool shifted, LineEd
 
 // The edit of a character key. Returns the code as it counts from here on
 // (the inverted question mark that closes a question counts as '?').
-unsigned char editForCharacter(CPelvokDlg& keyboard, unsigned char code, bool shifted,
+unsigned char editForCharacter(TypingEngine& keyboard, unsigned char code, bool shifted,
                                LineEdit& line) {
     KeyboardLayout& layout = *keyboard.layout;
     shifted = endSelection(keyboard, code, shifted, line);
@@ -166,7 +142,7 @@ unsigned char editForCharacter(CPelvokDlg& keyboard, unsigned char code, bool sh
     } else if (isLetter(code)) {
         const bool capsLock = layout.getCapsLock() != 0;
         unsigned char letter = ConvertCase(shifted != capsLock ? 1 : 2, code);
-        if (line.marker > 0 && isDeadKeyAccent(line.before()) && isVowel(code)) {
+        if (line.marker > 0 && cp1252::isDeadKeyAccent(line.before()) && isVowel(code)) {
             // The target cases the vowel after a dead key as any letter:
             // Shift and Caps Lock cancel out.
             letter = CombineDeadKey(line.before(), letter);
@@ -174,8 +150,8 @@ unsigned char editForCharacter(CPelvokDlg& keyboard, unsigned char code, bool sh
         }
         text = std::string(1, static_cast<char>(letter));
         if (shifted) layout.setShiftLatched(0);
-    } else if (isSuggestionCode(code) && lettersPage) {
-        const std::string suggestion = keyboard.suggestions[code - '1'];
+    } else if (suggestion_key::is(code) && lettersPage) {
+        const std::string suggestion = keyboard.suggestions[suggestion_key::slot(code)];
         if (!suggestion.empty()) {
             bool attached = false;
             text = CompleteWord(line, suggestion, layout, attached);
@@ -206,7 +182,7 @@ unsigned char editForCharacter(CPelvokDlg& keyboard, unsigned char code, bool sh
 
 }  // namespace
 
-void CPelvokDlg::UpdateComposition(std::uint8_t code, bool shifted, bool control) {
+void TypingEngine::UpdateComposition(std::uint8_t code, bool shifted, bool control) {
     LineEdit line;
     if (cursorPos >= 0 && cursorPos < static_cast<int>(textLine.size())) {
         line.text = textLine;
@@ -228,7 +204,7 @@ void CPelvokDlg::UpdateComposition(std::uint8_t code, bool shifted, bool control
 
     if (line.size() <= 1 || line.before(2) == '.') {
         sentenceStart = true;
-    } else if (code == ' ' || isSuggestionCode(code)) {
+    } else if (code == ' ' || suggestion_key::is(code)) {
         sentenceStart = false;
     }
 

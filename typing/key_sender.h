@@ -4,40 +4,15 @@
 
 #include <cstdint>
 
+#include "model/key_codes.h"
 #include "platform/platform.h"
 
-namespace vk {
-
-constexpr std::uint8_t kBackspace = 0x08;
-constexpr std::uint8_t kTab = 0x09;
-constexpr std::uint8_t kShift = 0x10;
-constexpr std::uint8_t kControl = 0x11;
-constexpr std::uint8_t kMenu = 0x12;  // Alt
-constexpr std::uint8_t kCapsLock = 0x14;
-constexpr std::uint8_t kSpace = 0x20;
-constexpr std::uint8_t kEnd = 0x23;
-constexpr std::uint8_t kHome = 0x24;
-constexpr std::uint8_t kLeft = 0x25;
-constexpr std::uint8_t kUp = 0x26;
-constexpr std::uint8_t kRight = 0x27;
-constexpr std::uint8_t kDown = 0x28;
-constexpr std::uint8_t kDelete = 0x2E;
-constexpr std::uint8_t kZ = 0x5A;
-constexpr std::uint8_t kF10 = 0x79;
-// The scan code the Delete key is sent with by the delete commands.
-constexpr std::uint8_t kDeleteScan = 142;
-
 // Flags of one keystroke.
-constexpr std::uint32_t kDown0 = 0;
-constexpr std::uint32_t kUp0 = platform::kKeyUp;
-constexpr std::uint32_t kDownExtended = platform::kKeyExtended;
-constexpr std::uint32_t kUpExtended = platform::kKeyExtended | platform::kKeyUp;
-
-// Shift states of the high byte of VkKeyScanA.
-constexpr int kShiftState = 1;
-constexpr int kControlState = 2;
-constexpr int kAltState = 4;
-
+namespace vk {
+inline constexpr std::uint32_t kDown0 = 0;
+inline constexpr std::uint32_t kUp0 = platform::kKeyUp;
+inline constexpr std::uint32_t kDownExtended = platform::kKeyExtended;
+inline constexpr std::uint32_t kUpExtended = platform::kKeyExtended | platform::kKeyUp;
 }  // namespace vk
 
 class KeySender {

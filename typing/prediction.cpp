@@ -2,10 +2,10 @@
 // learned, and the six suggestion keys are refilled.
 #include "dictionary/DictionaryStore.h"
 #include "typing/prediction_plan.h"
+#include "typing/TypingEngine.h"
 #include "typing/suggestion_fill.h"
-#include "window/pelvokDlg.h"
 
-void CPelvokDlg::UpdateSuggestions(std::uint8_t code, const std::string& line,
+void TypingEngine::UpdateSuggestions(std::uint8_t code, const std::string& line,
                                    const std::string& lineBeforeEnter) {
     const PredictionPlan plan =
         PlanPrediction(code, line, cursorPos, lineBeforeEnter, sentenceStart);

@@ -1,14 +1,11 @@
 #include "typing/prediction_plan.h"
 
 #include "dictionary/statements.h"
+#include "model/key_codes.h"
 #include "typing/text_utils.h"
 #include "typing/word_scan.h"
 
 namespace {
-
-constexpr unsigned char kEnter = 13;
-
-bool isSuggestionCode(unsigned char c) { return c >= '1' && c <= '6'; }
 
 void learnWord(PredictionPlan& plan, const std::string& word) {
     plan.learning.push_back({false, "", AccentFreeForm(word), StoredForm(word)});
@@ -37,7 +34,7 @@ void planWord(PredictionPlan& plan, unsigned char code, const std::string& line,
     if (charAt(line, marker - 1) == ' ') {
         // A word has just been finished.
         std::string current = words.current;
-        if (code == ' ' || isSuggestionCode(code)) {
+        if (code == ' ' || suggestion_key::is(code)) {
             learnWord(plan, current);
             const bool startsSentence = !current.empty() && words.previous.empty();
             learnPair(plan, startsSentence ? "." : StoredForm(words.previous), current);
@@ -108,7 +105,7 @@ PredictionPlan PlanPrediction(unsigned char code, const std::string& line, int m
     PredictionPlan plan;
     if (!sentenceStart) {
         planWord(plan, code, line, marker);
-    } else if (code == kEnter && lineBeforeEnter != "_") {
+    } else if (code == direct::kEnter && lineBeforeEnter != "_") {
         planEnter(plan, lineBeforeEnter, sentenceStart);
     } else {
         planSentenceStart(plan, code, line, marker, sentenceStart);

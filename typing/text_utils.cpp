@@ -1,11 +1,10 @@
 #include "typing/text_utils.h"
 
+#include "model/key_codes.h"
+
 namespace {
 
-constexpr unsigned char kGrave = 0x60;
-constexpr unsigned char kAcute = 0xB4;
-constexpr unsigned char kCircumflex = 0x5E;
-constexpr unsigned char kDiaeresis = 0xA8;
+using namespace cp1252;
 
 constexpr unsigned char kAccents[4] = {kGrave, kAcute, kCircumflex, kDiaeresis};
 constexpr char kVowels[5] = {'A', 'E', 'I', 'O', 'U'};
@@ -18,11 +17,6 @@ constexpr unsigned char kAccentedCapitals[5][4] = {
     {0xD2, 0xD3, 0xD4, 0xD6},  // O
     {0xD9, 0xDA, 0xDB, 0xDC},  // U
 };
-constexpr unsigned char kCapitalCCedilla = 0xC7;
-constexpr unsigned char kCapitalNTilde = 0xD1;
-constexpr unsigned char kSmallCCedilla = 0xE7;
-constexpr unsigned char kSmallNTilde = 0xF1;
-constexpr unsigned char kMiddleDot = 0xB7;
 
 // Finds c among the accented vowels: its vowel and accent indices and case.
 bool findAccented(unsigned char c, int& vowel, int& accent, bool& lower) {

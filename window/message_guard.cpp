@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "window/messages.h"
+#include "dictionary/messages.h"
 
 namespace {
 

@@ -3,15 +3,18 @@
 // copied in one go; then the highlight rings straight on the window.
 #include <cmath>
 
+#include "dictionary/messages.h"
+#include "model/sizes.h"
 #include "window/message_guard.h"
-#include "window/messages.h"
 #include "window/pelvokDlg.h"
 
 namespace {
 
+// Shown when a repaint cannot get the memory to compose the window in.
+constexpr const char* kOutOfMemory = "Error, no hay memoria / Error, not enougth memory.";
+
 // Pages of the `pictures` list, four size steps each.
 enum Page { kSymbols, kLower, kUpper, kLowerShift, kUpperShift, kPageCount };
-constexpr int kSizeSteps = 4;
 
 // The text boxes of one suggestion key at base size: x from left to right,
 // and y of the one-line box and of the two boxes of a split text.
@@ -87,12 +90,12 @@ void fitSuggestion(platform::Surface& surface, const std::string& text,
 }  // namespace
 
 const platform::Picture* CPelvokDlg::chosenPicture() const {
-    if (!layout || zoom < 1 || zoom > kSizeSteps) return nullptr;
+    if (!layout || zoom < 1 || zoom > sizes::kSteps) return nullptr;
     const Page page = pageOf(*layout);
-    int index = page * kSizeSteps + zoom - 1;
+    int index = page * sizes::kSteps + zoom - 1;
     // The letter pages of the optimized keys have pictures of their own.
     if (page != kSymbols && layout->showsOptimizedLetters())
-        index += (kPageCount - 1) * kSizeSteps;
+        index += (kPageCount - 1) * sizes::kSteps;
     if (index >= static_cast<int>(pictures.size())) return nullptr;
     return pictures[static_cast<std::size_t>(index)].get();
 }
@@ -108,7 +111,7 @@ void CPelvokDlg::paint() {
     std::unique_ptr<platform::Surface> surface =
         platform_.graphics.createComposition(picture->width(), picture->height());
     if (!surface) {
-        messages::showError(platform_.dialogs, messages::kOutOfMemory);
+        messages::showError(platform_.dialogs, kOutOfMemory);
         return;
     }
     const float s = layout->getScale();

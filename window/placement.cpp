@@ -1,10 +1,8 @@
 // Docking the window at one of six places, and its four sizes.
+#include "model/sizes.h"
 #include "window/pelvokDlg.h"
 
 namespace {
-
-// The factor setScale takes for size steps 1 to 4.
-constexpr float kStepFactors[] = {0.0f, 0.11f, 0.22f, 0.855f};
 
 // The strip kept free below a keyboard docked at the bottom.
 constexpr int kBottomMargin = 30;
@@ -21,8 +19,8 @@ void CPelvokDlg::placeWindow(int newPosition) {
     const platform::WindowId active = windows.activeWindow();
 
     const float s = layout->getScale();
-    const float width = 419 * s;
-    const float height = 256 * s;
+    const float width = sizes::kBaseWidth * s;
+    const float height = sizes::kBaseHeight * s;
     const float bottomY = screenHeight - height - kBottomMargin;
     const float rightX = screenWidth - width;
     int x = 1;
@@ -66,8 +64,8 @@ void CPelvokDlg::placeWindow(int newPosition) {
 
 void CPelvokDlg::applySize(int step) {
     if (!layout) return;
-    if (step < 1 || step > 4) return;
-    layout->setScale(kStepFactors[step - 1]);
+    if (step < 1 || step > sizes::kSteps) return;
+    layout->setScale(sizes::kIncrements[step - 1]);
     zoom = step;
     placeWindow(position);
 }
@@ -78,7 +76,7 @@ void CPelvokDlg::nextSize() {
     if (s < 1.22) {
         layout->setScale(static_cast<float>(s + 0.11 - 1.0));
         zoom = zoom + 1;
-    } else if (screenWidth > 1024 && s < 1.23) {
+    } else if (sizes::fitsLargestSize(screenWidth) && s < 1.23) {
         layout->setScale(static_cast<float>(s + 0.635 - 1.0));
         zoom = zoom + 1;
     } else {

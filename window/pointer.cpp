@@ -1,26 +1,14 @@
 // Pointer input, the context menus and the private messages through which
 // other programs show, hide and drive the keyboard.
+#include "model/key_codes.h"
+#include "model/sizes.h"
+#include "resources/resource_ids.h"
 #include "typing/key_sender.h"
 #include "window/message_guard.h"
 #include "window/pelvokDlg.h"
+#include "window/private_messages.h"
 
 namespace {
-
-constexpr int kDeleteWordMenu = 32771;
-constexpr int kDeleteWordCommand = 32772;
-constexpr int kSizeMenu = 32773;
-constexpr int kSmallCommand = 32774;
-constexpr int kExtraBigCommand = 32777;
-
-// Private messages, WM_USER + n.
-constexpr int kShow = 10;
-constexpr int kHide = 11;
-constexpr int kDrive = 20;
-constexpr int kSnap = 31;
-constexpr int kResetLine = 33;
-
-// The size step 4 is for screens wider than this.
-constexpr int kNarrowScreen = 1024;
 
 // Height of the text-line strip across the top of the window.
 int stripHeight(float scale) { return static_cast<int>(30 * scale); }
@@ -96,9 +84,9 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
 
         int chosen = 0;
         if (key.getSize() != 0 && key.isCommand() == 0 && key.isDirect() == 0 && shiftState == 0) {
-            if (target >= '1' && target <= '6' && layout->getSymbolsPage() == 0 &&
-                !suggestions[static_cast<std::size_t>(target - '1')].empty()) {
-                chosen = showContextMenu(kDeleteWordMenu, {});
+            if (suggestion_key::is(target) && layout->getSymbolsPage() == 0 &&
+                !suggestions[static_cast<std::size_t>(suggestion_key::slot(target))].empty()) {
+                chosen = showContextMenu(IDR_MENU_SUGGESTION, {});
             } else if (target == 'W') {
                 platform().pointer.beep(800, 50);
                 if (writeExportFiles()) platform().pointer.beep(800, 100);
@@ -106,8 +94,8 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
         } else if (target == 'T') {
             // Control+T: the magnifier and the Caps Lock key (code 20).
             std::vector<int> disabled;
-            if (screenWidth <= kNarrowScreen) disabled.push_back(kExtraBigCommand);
-            chosen = showContextMenu(kSizeMenu, disabled);
+            if (!sizes::fitsLargestSize(screenWidth)) disabled.push_back(ID_SIZE_EXTRA_BIG);
+            chosen = showContextMenu(IDR_MENU_SIZE, disabled);
         }
         platform().windows.setActiveWindow(active);
         platform().framework.invalidate(nullptr);
@@ -122,10 +110,10 @@ int CPelvokDlg::showContextMenu(int menuId, const std::vector<int>& disabledItem
 
 void CPelvokDlg::OnCommand(int id) {
     guarded([&] {
-        if (id == kDeleteWordCommand) {
+        if (id == ID_DELETE_WORD) {
             DeleteSuggestedWord();
-        } else if (id >= kSmallCommand && id <= kExtraBigCommand) {
-            applySize(id - kSmallCommand + 1);
+        } else if (id >= ID_SIZE_SMALL && id <= ID_SIZE_EXTRA_BIG) {
+            applySize(id - ID_SIZE_SMALL + 1);
         }
     });
 }
@@ -134,11 +122,11 @@ std::intptr_t CPelvokDlg::OnPrivateMessage(int n, std::uintptr_t wParam) {
     return guarded(std::intptr_t{0}, [&]() -> std::intptr_t {
         const platform::WindowId keyboard = platform().framework.keyboardWindow();
         switch (n) {
-            case kShow:
+            case private_message::kShow:
                 return platform().windows.showWindow(keyboard, true) ? 1 : 0;
-            case kHide:
+            case private_message::kHide:
                 return platform().windows.showWindow(keyboard, false) ? 1 : 0;
-            case kDrive: {
+            case private_message::kDrive: {
                 Key moved;
                 switch (static_cast<char>(wParam & 0xFF)) {
                     case 'A':
@@ -163,7 +151,7 @@ std::intptr_t CPelvokDlg::OnPrivateMessage(int n, std::uintptr_t wParam) {
                 if (moved.getColumn() != -1) movePointerTo(moved);
                 return 0;
             }
-            case kSnap: {
+            case private_message::kSnap: {
                 const platform::Point pointer = platform().pointer.cursorPos();
                 const platform::Rect window = platform().windows.windowRect(keyboard);
                 layout->selectAt(pointer.x - window.left, pointer.y - window.top);
@@ -175,7 +163,7 @@ std::intptr_t CPelvokDlg::OnPrivateMessage(int n, std::uintptr_t wParam) {
                 platform().framework.invalidate(nullptr);
                 return 0;
             }
-            case kResetLine: {
+            case private_message::kResetLine: {
                 textLine = "_";
                 cursorPos = 0;
                 platform::Rect strip = platform().framework.clientRect();

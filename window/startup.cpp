@@ -4,10 +4,13 @@
 
 #include "dictionary/SqliteException.h"
 #include "model/LayoutTables.h"
+#include "model/key_codes.h"
+#include "model/sizes.h"
 #include "resources/resource_ids.h"
 #include "window/message_guard.h"
-#include "window/messages.h"
+#include "dictionary/messages.h"
 #include "window/pelvokDlg.h"
+#include "window/settings.h"
 
 namespace {
 
@@ -24,33 +27,12 @@ constexpr int kPictureResources[] = {
     IDB_OPT_UPPER_SHIFT_1, IDB_OPT_UPPER_SHIFT_2, IDB_OPT_UPPER_SHIFT_3, IDB_OPT_UPPER_SHIFT_4,
 };
 
+// Shown before the process ends, when a keyboard picture cannot be loaded.
+constexpr const char* kPicturesFailure = "Problema al cargar los Bitmaps del teclado";
 // The process's exit code when the pictures cannot be loaded.
 constexpr int kPicturesFailureExitCode = 1;
 
-const char* const kDefaultDictionaryName = "default";
-
-// A one-digit setting. A missing value gets its default written back; a
-// value whose first character is not a digit from `low` to `high` is not
-// one the keyboard can work with, and the default is used instead.
-int readDigit(platform::Settings& settings, const char* name, int fallback, int low, int high,
-              bool* wasRead = nullptr) {
-    const std::optional<std::string> value = settings.readValue(kSettingsKey, name);
-    if (wasRead) *wasRead = value.has_value();
-    if (!value) {
-        settings.writeValue(kSettingsKey, name, std::to_string(fallback));
-        return fallback;
-    }
-    const int digit = value->empty() ? -1 : static_cast<unsigned char>((*value)[0]) - '0';
-    if (digit < low || digit > high) return fallback;
-    return digit;
-}
-
-// The factor setScale takes for a size step 1 to 4.
-float scaleFactor(int step, int screenWidth) {
-    const int k = step - 1;
-    if (k == 3) return screenWidth > 1024 ? 0.855f : 0.22f;
-    return static_cast<float>(k * 0.11);
-}
+using settings::kDefaultDictionaryName;
 
 bool fileExists(platform::Files& files, const std::string& path) {
     std::FILE* file = std::fopen(files.hostPath(path).c_str(), "rb");
@@ -61,7 +43,7 @@ bool fileExists(platform::Files& files, const std::string& path) {
 
 }  // namespace
 
-CPelvokDlg::CPelvokDlg(platform::Platform& platform) : platform_(platform), store_(database) {}
+CPelvokDlg::CPelvokDlg(platform::Platform& platform) : TypingEngine(platform) {}
 
 CPelvokDlg::~CPelvokDlg() = default;
 
@@ -75,18 +57,20 @@ void CPelvokDlg::OpenSettingsKey() {
     platform::Settings& settings = platform_.settings;
     if (settings.openKey(kSettingsKey)) return;
     settings.createKey(kSettingsKey);
-    settings.writeValue(kSettingsKey, "KeyBoard", "2");
+    settings.writeValue(kSettingsKey, settings::kLetterLayout,
+                        std::to_string(settings::kLetterLayoutDigit.fallback));
 }
 
 void CPelvokDlg::SetUpModel() {
     platform::Settings& settings = platform_.settings;
     layout = std::make_unique<KeyboardLayout>(startupTables());
-    const int step = readDigit(settings, "Zoom", 1, 1, 4);
-    layout->setScale(scaleFactor(step, platform_.windows.screenWidth()));
+    const int step = settings::readDigit(settings, settings::kZoomDigit);
+    layout->setScale(sizes::increment(step, platform_.windows.screenWidth()));
     // A stored arrangement is applied when the window is initialised.
-    if (!settings.readValue(kSettingsKey, "KeyBoard")) {
-        settings.writeValue(kSettingsKey, "KeyBoard", "2");
-        layout->setLetterLayout(2);
+    if (!settings.readValue(kSettingsKey, settings::kLetterLayout)) {
+        const int fallback = settings::kLetterLayoutDigit.fallback;
+        settings.writeValue(kSettingsKey, settings::kLetterLayout, std::to_string(fallback));
+        layout->setLetterLayout(fallback);
     }
     highlightState = 1;
     sentenceStart = true;
@@ -105,7 +89,7 @@ int CPelvokDlg::OnCreate() {
         if (!picture) {
             // The keyboard cannot be shown without them: say so and end,
             // reporting the failure to whoever started the process.
-            platform_.dialogs.messageBox(false, messages::kPicturesFailure, std::nullopt, false);
+            platform_.dialogs.messageBox(false, kPicturesFailure, std::nullopt, false);
             platform_.framework.exitProcess(kPicturesFailureExitCode);
         }
         pictures.push_back(std::move(picture));
@@ -135,30 +119,33 @@ void CPelvokDlg::initialise() {
 void CPelvokDlg::readSettings() {
     platform::Settings& settings = platform_.settings;
     if (!settings.openKey(kSettingsKey)) {
-        position = 1;
-        zoom = 1;
-        layout->setLetterLayout(2);
+        position = settings::kPositionDigit.fallback;
+        zoom = settings::kZoomDigit.fallback;
+        layout->setLetterLayout(settings::kLetterLayoutDigit.fallback);
         useDefaultDictionary();
         dictionaryName = kDefaultDictionaryName;
         return;
     }
-    position = readDigit(settings, "Position", 1, 1, 6);
+    position = settings::readDigit(settings, settings::kPositionDigit);
     bool zoomRead = false;
-    zoom = readDigit(settings, "Zoom", 1, 1, 4, &zoomRead);
-    if (zoomRead && zoom == 4 && screenWidth <= 1024) zoom = 3;
-    layout->setLetterLayout(readDigit(settings, "KeyBoard", 2, 1, 2));
+    zoom = settings::readDigit(settings, settings::kZoomDigit, &zoomRead);
+    if (zoomRead && zoom == sizes::kSteps && !sizes::fitsLargestSize(screenWidth))
+        zoom = sizes::kSteps - 1;
+    layout->setLetterLayout(settings::readDigit(settings, settings::kLetterLayoutDigit));
 
-    const std::optional<std::string> path = settings.readValue(kSettingsKey, "ruta_BD");
+    const std::optional<std::string> path =
+        settings.readValue(kSettingsKey, settings::kDictionaryPath);
     if (path && fileExists(platform_.files, *path)) {
         dictionaryPath = *path;
     } else {
         useDefaultDictionary();
     }
-    const std::optional<std::string> name = settings.readValue(kSettingsKey, "nombre_BD");
+    const std::optional<std::string> name =
+        settings.readValue(kSettingsKey, settings::kDictionaryName);
     if (name) {
         dictionaryName = *name;
     } else {
-        settings.writeValue(kSettingsKey, "nombre_BD", kDefaultDictionaryName);
+        settings.writeValue(kSettingsKey, settings::kDictionaryName, kDefaultDictionaryName);
         dictionaryName = kDefaultDictionaryName;
     }
 }
@@ -168,22 +155,13 @@ void CPelvokDlg::useDefaultDictionary() {
     std::string path = files.currentDirectory() + "\\diccionarios";
     files.createDirectory(path);
     path += "\\default.dic";
-    platform_.settings.writeValue(kSettingsKey, "ruta_BD", path);
+    platform_.settings.writeValue(kSettingsKey, settings::kDictionaryPath, path);
     dictionaryPath = path;
     // An empty file is an empty database to SQLite.
     const std::string host = files.hostPath(path);
     std::FILE* file = std::fopen(host.c_str(), "r");
     if (!file) file = std::fopen(host.c_str(), "a");
     if (file) std::fclose(file);
-}
-
-void CPelvokDlg::ensureIndexes() {
-    try {
-        store_.EnsureIndexes();
-    } catch (const SqliteException&) {
-        // Only speed depends on them: a file that cannot take them (read-only,
-        // say) still predicts.
-    }
 }
 
 bool CPelvokDlg::openDictionary() {
@@ -224,8 +202,17 @@ void CPelvokDlg::OnClose() {
     if (!layout) return;
     // The file dialog runs in a loop of its own; left up, it would keep the
     // process alive after the keyboard has gone.
-    if (layout->getFileDialogKind() != 0) platform_.dialogs.closeFileDialog();
+    if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
     pictures.clear();
     layout.reset();
+    platform_.framework.endDialog();
+}
+
+void CPelvokDlg::exitKeyboard() {
+    ending_ = true;
+    if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
+    settings::save(platform_.settings, {position, zoom, layout->getLetterLayout(),
+                                        dictionaryPath, dictionaryName});
+    database.close();
     platform_.framework.endDialog();
 }

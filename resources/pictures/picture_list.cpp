@@ -2,20 +2,20 @@
 
 #include <stdexcept>
 
+#include "model/sizes.h"
 #include "resources/resource_ids.h"
 
 namespace pictures {
 
 PictureSize pictureSize(int sizeStep) {
-    // The model stores 1.0 + the increment given to setScale; the same float
-    // sum here keeps every truncated coordinate equal to the window's.
-    static const float kIncrements[4] = {0.0f, 0.11f, 0.22f, 0.855f};
-    static const int kSizes[4][2] = {{419, 256}, {464, 284}, {511, 312}, {776, 475}};
-    if (sizeStep < 1 || sizeStep > 4) {
+    if (sizeStep < 1 || sizeStep > sizes::kSteps) {
         throw std::out_of_range("size step outside 1 to 4");
     }
+    // The model stores 1.0 + the increment given to setScale; the same float
+    // sum here keeps every truncated coordinate equal to the window's.
     const int i = sizeStep - 1;
-    return PictureSize{kSizes[i][0], kSizes[i][1], kIncrements[i] + 1.0f};
+    return PictureSize{sizes::kPictureSizes[i].width, sizes::kPictureSizes[i].height,
+                       sizes::kIncrements[i] + 1.0f};
 }
 
 const std::vector<PictureSpec>& allPictures() {

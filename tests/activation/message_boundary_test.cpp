@@ -2,6 +2,7 @@
 // own message box, and the keyboard goes on typing.
 #include <gtest/gtest.h>
 
+#include "dictionary/messages.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "dictionary/messages.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {

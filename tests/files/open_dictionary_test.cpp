@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "dictionary/messages.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {

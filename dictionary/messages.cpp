@@ -1,4 +1,4 @@
-#include "window/messages.h"
+#include "dictionary/messages.h"
 
 #include <sqlite3.h>
 

@@ -1,4 +1,7 @@
-// Switching to another dictionary file, and writing the dictionary out as text.
+// The keyboard's dictionary: learning and loading through the store,
+// switching to another dictionary file, and writing the dictionary out as text.
+#include "dictionary/KeyboardDictionary.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -7,16 +10,13 @@
 #include "dictionary/SqliteException.h"
 #include "dictionary/statements.h"
 #include "dictionary/text_export.h"
-#include "window/messages.h"
-#include "window/pelvokDlg.h"
+#include "dictionary/messages.h"
+#include "model/key_codes.h"
 
 namespace {
 
 constexpr const char* kIncompatibleFormat = "Formato incompatible / Uncompatible format";
 constexpr const char* kLostData = "Datos perdidos / lost of data";
-
-constexpr int kOpenDictionary = 1;
-constexpr int kExportToFile = 2;
 
 std::string cannotWrite(const std::string& path) {
     return "No se puede escribir el archivo " + path + " / Cannot write the file " + path;
@@ -100,31 +100,59 @@ std::string pairLine(const SqliteQuery& row) {
 
 }  // namespace
 
-void CPelvokDlg::ChooseDictionaryFile(int kind) {
+KeyboardDictionary::KeyboardDictionary(platform::Platform& platform)
+    : platform_(platform), store_(database) {}
+
+KeyboardDictionary::~KeyboardDictionary() = default;
+
+void KeyboardDictionary::LearnWord(const std::string& folded, const std::string& word) {
+    store_.LearnWord(folded, word);
+}
+
+void KeyboardDictionary::LearnPair(const std::string& first, const std::string& nextFolded,
+                                   const std::string& next) {
+    store_.LearnPair(first, nextFolded, next);
+}
+
+void KeyboardDictionary::LoadSentenceStarters() {
+    if (dictionaryAvailable()) store_.LoadSentenceStarters(suggestions, sentenceStarters);
+}
+
+void KeyboardDictionary::LoadFrequentWords() {
+    if (dictionaryAvailable()) store_.LoadFrequentWords(suggestions);
+}
+
+void KeyboardDictionary::ensureIndexes() {
+    try {
+        store_.EnsureIndexes();
+    } catch (const SqliteException&) {
+        // Only speed depends on them.
+    }
+}
+
+void KeyboardDictionary::ChooseDictionaryFile(int kind) {
     // One file dialog at a time: its hooks keep the state of a single one.
-    if (layout->getFileDialogKind() != 0) return;
+    if (fileDialogKind() != file_dialog::kNone) return;
 
     // While the dialog is up the exit command knows which one to close.
     struct DialogKind {
-        CPelvokDlg& window;
-        ~DialogKind() {
-            if (window.layout) window.layout->setFileDialogKind(0);
-        }
+        KeyboardDictionary& keyboard;
+        ~DialogKind() { keyboard.setFileDialogKind(file_dialog::kNone); }
     } dialogKind{*this};
-    layout->setFileDialogKind(kind);
+    setFileDialogKind(kind);
     const std::optional<platform::FileChoice> choice = platform().dialogs.runFileDialog(
-        kind != kExportToFile, platform().files.currentDirectory(), dictionaryFilter());
+        kind != file_dialog::kExport, platform().files.currentDirectory(), dictionaryFilter());
     // The keyboard keeps running under the dialog: it may have been ended
     // or closed meanwhile.
-    if (!choice || ending_ || !layout) return;
-    if (kind == kOpenDictionary) {
+    if (!choice || !stillRunning()) return;
+    if (kind == file_dialog::kOpen) {
         openDictionaryFile(*choice);
-    } else if (kind == kExportToFile) {
+    } else if (kind == file_dialog::kExport) {
         exportWordTable(*choice);
     }
 }
 
-void CPelvokDlg::openDictionaryFile(const platform::FileChoice& choice) {
+void KeyboardDictionary::openDictionaryFile(const platform::FileChoice& choice) {
     const std::string extension = extensionOf(choice.title);
     if (extension == "txt") return;  // no text import exists
     if (extension != "dic") {
@@ -157,16 +185,16 @@ void CPelvokDlg::openDictionaryFile(const platform::FileChoice& choice) {
     LoadSentenceStarters();
 }
 
-void CPelvokDlg::exportWordTable(const platform::FileChoice& choice) {
+void KeyboardDictionary::exportWordTable(const platform::FileChoice& choice) {
     if (exportTable(database, platform().dialogs, platform().files.hostPath(choice.fullPath),
                     choice.fullPath, statements::FileExportCount(), statements::FileExportRows(),
                     wordLine, kLostData))
         platform().pointer.beep(1000, 100);
 }
 
-void CPelvokDlg::ExportDictionary() { writeExportFiles(); }
+void KeyboardDictionary::ExportDictionary() { writeExportFiles(); }
 
-bool CPelvokDlg::writeExportFiles() {
+bool KeyboardDictionary::writeExportFiles() {
     // The current directory follows the folder of the file last chosen.
     const std::string folder = platform().files.currentDirectory();
     platform::Files& files = platform().files;

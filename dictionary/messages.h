@@ -1,7 +1,8 @@
-// The texts of the keyboard's message boxes, and the one way they are shown.
-// Every message is bilingual, Spanish then English with " / " between,
-// captioned kMessageCaption, with the stop icon; the picture-loading failure
-// alone has neither caption nor icon.
+// The one way the keyboard's message boxes are shown, and the texts of the
+// dictionary's failures. Every message is bilingual, Spanish then English
+// with " / " between, captioned kMessageCaption, with the stop icon; the
+// picture-loading failure (window/startup.cpp) alone has neither caption nor
+// icon.
 #pragma once
 
 #include <string>
@@ -14,11 +15,6 @@ class SqliteException;
 inline constexpr const char* kMessageCaption = "zavidavuz";
 
 namespace messages {
-
-// Shown before the process ends, when a keyboard picture cannot be loaded.
-inline constexpr const char* kPicturesFailure = "Problema al cargar los Bitmaps del teclado";
-// Shown when a repaint cannot get the memory to compose the window in.
-inline constexpr const char* kOutOfMemory = "Error, no hay memoria / Error, not enougth memory.";
 
 // "No se puede abrir el diccionario <path> / Cannot open the dictionary
 // <path>", then the failure's message on a line of its own, followed by

@@ -1,0 +1,63 @@
+// The typing engine of the running keyboard: the model, the echo of the
+// typed line and the composition flags; activating the current key
+// (typing/activation.cpp, typing/character_keys.cpp), editing the echo
+// (typing/composition.cpp) and prediction and learning (typing/prediction.cpp).
+// The keyboard window builds on it and carries out, through the hooks below,
+// the commands that move, resize or end the window.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "dictionary/KeyboardDictionary.h"
+#include "model/Key.h"
+#include "model/KeyboardLayout.h"
+
+class TypingEngine : public KeyboardDictionary {
+public:
+    explicit TypingEngine(platform::Platform& platform);
+    ~TypingEngine() override;
+
+    void ActivateCurrentKey();
+    void UpdateComposition(std::uint8_t code, bool shifted, bool control);
+    void UpdateSuggestions(std::uint8_t code, const std::string& line,
+                           const std::string& lineBeforeEnter);
+
+    // Docking, the next size and the exit command, which the window carries out.
+    virtual void placeWindow(int position) = 0;
+    virtual void nextSize() = 0;
+
+    // The model; null once the window has closed (WM_CLOSE), after which
+    // nothing may run.
+    std::unique_ptr<KeyboardLayout> layout;
+    int highlightState = 1;  // 1 hover, 2 pressed, 3 none
+    int position = 1;
+    int zoom = 1;
+    platform::WindowId lastTarget = 0;
+    std::string textLine;
+    int cursorPos = 0;
+    bool sentenceStart = true;
+    bool selectionActive = false;
+    bool spaceAbsorbed = false;
+
+protected:
+    // The exit command: ends the keyboard, saving what it must.
+    virtual void exitKeyboard() = 0;
+
+    int fileDialogKind() const override;
+    void setFileDialogKind(int kind) override;
+    bool stillRunning() const override { return !ending_ && layout != nullptr; }
+
+    bool ending_ = false;  // the exit command has run
+
+private:
+    void activateCommand(const Key& key);
+    void activateDirect(const Key& key);
+    void activateCharacter(const Key& key, std::int16_t scanned, const std::string& line);
+    void typePlainCharacter(const Key& key, std::int16_t scanned, const std::string& line);
+    void typeShiftedCharacter(const Key& key, std::int16_t scanned, const std::string& line,
+                              bool oneShot);
+    void completeSuggestion(std::uint8_t code, const std::string& line);
+    void typeCompletionCharacter(std::uint8_t ch, bool& capitalise);
+};
