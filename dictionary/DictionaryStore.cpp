@@ -2,20 +2,9 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
-
 #include "dictionary/SqliteException.h"
+#include "dictionary/shown_word.h"
 #include "dictionary/statements.h"
-
-namespace {
-
-// Words are stored with '!' for the apostrophe.
-std::string shownWord(std::string word) {
-    std::replace(word.begin(), word.end(), '!', '\'');
-    return word;
-}
-
-}  // namespace
 
 void DictionaryStore::CreateWordsTable() {
     database_.executeUpdate(statements::CreateWordsTable());
@@ -128,8 +117,7 @@ bool DictionaryStore::FillSlots(const std::string& countSql, const std::string& 
     for (int k = 0; k < static_cast<int>(suggestions.size()); ++k) {
         std::string word;
         if (k < count && !query.atEnd()) {
-            const char* text = query.textOr(0, "error");
-            word = shownWord(text ? text : "error");
+            word = ShownWord(query);
             query.next();
         }
         suggestions[k] = word;

@@ -49,13 +49,6 @@ std::string inFolder(const std::string& folder, const char* name) {
     return folder + "\\" + name;
 }
 
-// Opening it for reading, else for appending, creates a missing file empty.
-void makeExist(const std::string& hostPath) {
-    std::FILE* file = std::fopen(hostPath.c_str(), "rb");
-    if (file == nullptr) file = std::fopen(hostPath.c_str(), "ab");
-    if (file != nullptr) std::fclose(file);
-}
-
 using RowFormat = std::function<std::string(const SqliteQuery&)>;
 
 // One table into a file: the header and a line per row. An empty table
@@ -99,6 +92,14 @@ std::string pairLine(const SqliteQuery& row) {
 }
 
 }  // namespace
+
+void CreateFileIfMissing(platform::Files& files, const std::string& path) {
+    // Opening it for reading, else for appending, creates a missing file empty.
+    const std::string host = files.hostPath(path);
+    std::FILE* file = std::fopen(host.c_str(), "rb");
+    if (file == nullptr) file = std::fopen(host.c_str(), "ab");
+    if (file != nullptr) std::fclose(file);
+}
 
 KeyboardDictionary::KeyboardDictionary(platform::Platform& platform)
     : platform_(platform), store_(database) {}
@@ -164,7 +165,7 @@ void KeyboardDictionary::openDictionaryFile(const platform::FileChoice& choice) 
     const bool previousOpen = database.isOpen();
     database.interrupt();
     database.close();
-    makeExist(platform().files.hostPath(choice.fullPath));
+    CreateFileIfMissing(platform().files, choice.fullPath);
     dictionaryPath = choice.fullPath;
     dictionaryName = baseNameOf(choice.title);
     forgetShownFailures();

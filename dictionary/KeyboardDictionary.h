@@ -13,6 +13,10 @@
 
 class SqliteException;
 
+// An empty file is an empty database to SQLite: a dictionary file that is
+// missing is made so. Does nothing when the file exists or cannot be made.
+void CreateFileIfMissing(platform::Files& files, const std::string& path);
+
 class KeyboardDictionary {
 public:
     using Slots = SuggestionSlots;

@@ -26,14 +26,7 @@ fi
 
 # The release: what a Windows user copies, as it is.
 release=out/release
-exe=build-win32/window/pelvok.exe
-mkdir -p "$release/diccionarios"
-if [[ ! -f $release/pelvok.exe || $exe -nt $release/pelvok.exe ]]; then
-  x86_64-w64-mingw32-strip -o "$release/pelvok.exe" "$exe"
-fi
-starter=deps/starter/default.dic
-[[ -f $starter ]] && cp "$starter" "$release/diccionarios/default.dic"
-cp docs/windows.md "$release/README.md"
+cmake --install build-win32 --prefix "$release" --strip >/dev/null
 echo "run: release in $release/: $(cd "$release" && find . -type f | sed 's|^\./||' | sort | paste -sd' ')"
 
 # The start folder of this run keeps the dictionary it learns into.

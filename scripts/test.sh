@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
+# Every build of the tests fails on a compiler warning.
+export PELVOK_WARNINGS_AS_ERRORS=ON
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 

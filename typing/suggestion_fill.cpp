@@ -3,17 +3,15 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "dictionary/shown_word.h"
 #include "dictionary/statements.h"
 
 namespace {
 
-// One row's word as a key shows it: a NULL reads "error", '!' is the
-// apostrophe.
+// One row's word as a key shows it, and on to the next row.
 std::string readRow(SqliteQuery& rows) {
-    const char* text = rows.textOr(0, "error");
-    std::string word = text ? text : "error";
+    std::string word = ShownWord(rows);
     rows.next();
-    std::replace(word.begin(), word.end(), '!', '\'');
     return word;
 }
 

@@ -1,7 +1,7 @@
 #include "typing/word_scan.h"
 
-#include <algorithm>
 
+#include "dictionary/shown_word.h"
 #include "typing/text_utils.h"
 
 namespace {
@@ -13,12 +13,6 @@ unsigned char at(const std::string& s, int i) { return charAt(s, i); }
 std::string cut(const std::string& s, int start, int length) {
     if (start < 0 || start >= static_cast<int>(s.size()) || length <= 0) return "";
     return s.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
-}
-
-// The dictionary never holds an apostrophe: '!' stands in for it.
-std::string withBangs(std::string word) {
-    std::replace(word.begin(), word.end(), '\'', '!');
-    return word;
 }
 
 // The word before the current word, which starts at b.
@@ -65,13 +59,13 @@ ScannedWords ScanWords(const std::string& line, int marker) {
     int e = marker;
     while (at(line, e - 1) == ' ') --e;
     const int b = wordStart(line, e, true);
-    return {withBangs(cut(line, b, e - b)), withBangs(previousWord(line, b))};
+    return {WithoutApostrophes(cut(line, b, e - b)), WithoutApostrophes(previousWord(line, b))};
 }
 
 ScannedWords ScanSentence(const std::string& line, int marker, bool& crossedPeriod) {
     const int e = skipSpacesAndPeriods(line, marker, crossedPeriod);
     const int b = wordStart(line, e, false);
-    return {withBangs(cut(line, b, e - b)), withBangs(previousWord(line, b))};
+    return {WithoutApostrophes(cut(line, b, e - b)), WithoutApostrophes(previousWord(line, b))};
 }
 
 EnterWords CutLineBeforeEnter(const std::string& line, bool& crossedPeriod) {
@@ -79,7 +73,7 @@ EnterWords CutLineBeforeEnter(const std::string& line, bool& crossedPeriod) {
     const int e = skipSpacesAndPeriods(line, size - 1, crossedPeriod);
     const int b = wordStart(line, e, false);
     EnterWords words;
-    words.current = withBangs(cut(line, b, e - b));
+    words.current = WithoutApostrophes(cut(line, b, e - b));
 
     if (size - b > 1 && b > 0) {
         int p = b;

@@ -1,6 +1,5 @@
 // Deleting the word of a suggestion key, chosen from its context menu.
-#include <algorithm>
-
+#include "dictionary/shown_word.h"
 #include "model/key_codes.h"
 #include "typing/text_utils.h"
 #include "window/pelvokDlg.h"
@@ -13,9 +12,6 @@ void CPelvokDlg::DeleteSuggestedWord() {
     if (!suggestion_key::is(slot)) return;
     const std::string word = suggestions[suggestion_key::slot(slot)];
     if (word.empty()) return;
-    // Keys show the apostrophe; the dictionary holds '!' in its place.
-    std::string stored = word;
-    std::replace(stored.begin(), stored.end(), '\'', '!');
-    store_.DeleteWord(CleanWord(FoldAccents(stored)));
+    store_.DeleteWord(CleanWord(FoldAccents(WithoutApostrophes(word))));
     LoadFrequentWords();
 }

@@ -157,11 +157,7 @@ void CPelvokDlg::useDefaultDictionary() {
     path += "\\default.dic";
     platform_.settings.writeValue(kSettingsKey, settings::kDictionaryPath, path);
     dictionaryPath = path;
-    // An empty file is an empty database to SQLite.
-    const std::string host = files.hostPath(path);
-    std::FILE* file = std::fopen(host.c_str(), "r");
-    if (!file) file = std::fopen(host.c_str(), "a");
-    if (file) std::fclose(file);
+    CreateFileIfMissing(files, path);
 }
 
 bool CPelvokDlg::openDictionary() {

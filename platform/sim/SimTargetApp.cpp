@@ -5,38 +5,13 @@
 #include <cstring>
 #include <utility>
 
+#include "model/key_codes.h"
 #include "platform/sim/SimWindows.h"
 #include "platform/sim/SpanishLayout.h"
 
 namespace sim {
 
 namespace {
-
-constexpr std::uint8_t kVkBack = 0x08;
-constexpr std::uint8_t kVkTab = 0x09;
-constexpr std::uint8_t kVkReturn = 0x0D;
-constexpr std::uint8_t kVkShift = 0x10;
-constexpr std::uint8_t kVkControl = 0x11;
-constexpr std::uint8_t kVkMenu = 0x12;
-constexpr std::uint8_t kVkCapital = 0x14;
-constexpr std::uint8_t kVkEscape = 0x1B;
-constexpr std::uint8_t kVkSpace = 0x20;
-constexpr std::uint8_t kVkEnd = 0x23;
-constexpr std::uint8_t kVkHome = 0x24;
-constexpr std::uint8_t kVkLeft = 0x25;
-constexpr std::uint8_t kVkUp = 0x26;
-constexpr std::uint8_t kVkRight = 0x27;
-constexpr std::uint8_t kVkDown = 0x28;
-constexpr std::uint8_t kVkDelete = 0x2E;
-constexpr std::uint8_t kVkLeftShift = 0xA0;
-constexpr std::uint8_t kVkRightShift = 0xA1;
-constexpr std::uint8_t kVkLeftControl = 0xA2;
-constexpr std::uint8_t kVkRightControl = 0xA3;
-constexpr std::uint8_t kVkLeftMenu = 0xA4;
-constexpr std::uint8_t kVkRightMenu = 0xA5;
-// The keys of n with tilde and c with cedilla, which Caps Lock turns like letters.
-constexpr std::uint8_t kVkNTilde = 0xC0;
-constexpr std::uint8_t kVkCCedilla = 0xBF;
 
 // The accents the layout's dead keys leave waiting, and the vowels they
 // combine with: a e i o u, then A E I O U.
@@ -46,10 +21,10 @@ struct DeadKey {
     std::uint8_t combined[10];
 };
 constexpr DeadKey kDeadKeys[] = {
-    {0xB4, {0xE1, 0xE9, 0xED, 0xF3, 0xFA, 0xC1, 0xC9, 0xCD, 0xD3, 0xDA}},  // acute
-    {0x60, {0xE0, 0xE8, 0xEC, 0xF2, 0xF9, 0xC0, 0xC8, 0xCC, 0xD2, 0xD9}},  // grave
-    {0x5E, {0xE2, 0xEA, 0xEE, 0xF4, 0xFB, 0xC2, 0xCA, 0xCE, 0xD4, 0xDB}},  // circumflex
-    {0xA8, {0xE4, 0xEB, 0xEF, 0xF6, 0xFC, 0xC4, 0xCB, 0xCF, 0xD6, 0xDC}},  // diaeresis
+    {cp1252::kAcute, {0xE1, 0xE9, 0xED, 0xF3, 0xFA, 0xC1, 0xC9, 0xCD, 0xD3, 0xDA}},  // acute
+    {cp1252::kGrave, {0xE0, 0xE8, 0xEC, 0xF2, 0xF9, 0xC0, 0xC8, 0xCC, 0xD2, 0xD9}},  // grave
+    {cp1252::kCircumflex, {0xE2, 0xEA, 0xEE, 0xF4, 0xFB, 0xC2, 0xCA, 0xCE, 0xD4, 0xDB}},  // circumflex
+    {cp1252::kDiaeresis, {0xE4, 0xEB, 0xEF, 0xF6, 0xFC, 0xC4, 0xCB, 0xCF, 0xD6, 0xDC}},  // diaeresis
 };
 
 const DeadKey* deadKeyOf(std::uint8_t ch) {
@@ -92,7 +67,7 @@ const CharacterMap& characterMap() {
 }
 
 bool isLetterKey(std::uint8_t vk) {
-    return (vk >= 'A' && vk <= 'Z') || vk == kVkNTilde || vk == kVkCCedilla;
+    return (vk >= 'A' && vk <= 'Z') || vk == vk::kEnyeKey || vk == vk::kCedillaKey;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -129,19 +104,19 @@ void SimTargetApp::setText(const std::string& text) {
 void SimTargetApp::onKeystroke(std::uint8_t vk, std::uint8_t, std::uint32_t flags) {
     const bool down = (flags & platform::kKeyUp) == 0;
     switch (vk) {
-        case kVkShift:
-        case kVkLeftShift:
-        case kVkRightShift:
+        case vk::kShift:
+        case vk::kLeftShift:
+        case vk::kRightShift:
             shift_ = down;
             return;
-        case kVkControl:
-        case kVkLeftControl:
-        case kVkRightControl:
+        case vk::kControl:
+        case vk::kLeftControl:
+        case vk::kRightControl:
             control_ = down;
             return;
-        case kVkMenu:
-        case kVkLeftMenu:
-        case kVkRightMenu:
+        case vk::kMenu:
+        case vk::kLeftMenu:
+        case vk::kRightMenu:
             alt_ = down;
             return;
         default:
@@ -161,7 +136,7 @@ void SimTargetApp::onCharacter(std::uint8_t ch) {
 }
 
 void SimTargetApp::keyDown(std::uint8_t vk) {
-    if (vk == kVkCapital) {
+    if (vk == vk::kCapsLock) {
         capsLock_ = !capsLock_;
         return;
     }
@@ -179,7 +154,7 @@ void SimTargetApp::keyDown(std::uint8_t vk) {
     if (!altGr && capsLock_ && isLetterKey(vk)) state ^= 1;
     std::uint8_t ch = characterMap().at(vk, state);
     // The space bar types a space with Shift too.
-    if (vk == kVkSpace && !altGr) ch = ' ';
+    if (vk == vk::kSpace && !altGr) ch = ' ';
     // Control characters and keys without a character type nothing.
     if (ch < 0x20) return;
     typeCharacter(ch, deadKeyOf(ch) != nullptr);
@@ -208,24 +183,24 @@ void SimTargetApp::typeCharacter(std::uint8_t ch, bool fromDeadKey) {
 bool SimTargetApp::editKey(std::uint8_t vk) {
     const bool hasSelection = caret_ != anchor_;
     switch (vk) {
-        case kVkReturn:
-        case kVkTab: {
+        case vk::kReturn:
+        case vk::kTab: {
             if (control_ || alt_) return true;
-            std::string piece = vk == kVkReturn ? "\r\n" : "\t";
+            std::string piece = vk == vk::kReturn ? "\r\n" : "\t";
             if (pendingDead_ != 0) piece.insert(piece.begin(), static_cast<char>(pendingDead_));
             pendingDead_ = 0;
             insert(piece);
             return true;
         }
-        case kVkBack:
-        case kVkDelete:
-        case kVkEscape:
-        case kVkHome:
-        case kVkEnd:
-        case kVkLeft:
-        case kVkRight:
-        case kVkUp:
-        case kVkDown:
+        case vk::kBackspace:
+        case vk::kDelete:
+        case vk::kEscape:
+        case vk::kHome:
+        case vk::kEnd:
+        case vk::kLeft:
+        case vk::kRight:
+        case vk::kUp:
+        case vk::kDown:
             break;
         default:
             return false;
@@ -233,7 +208,7 @@ bool SimTargetApp::editKey(std::uint8_t vk) {
     pendingDead_ = 0;
     if (alt_) return true;
     switch (vk) {
-        case kVkBack:
+        case vk::kBackspace:
             if (control_) break;
             if (hasSelection) {
                 remember();
@@ -243,7 +218,7 @@ bool SimTargetApp::editKey(std::uint8_t vk) {
                 eraseRange(stepLeft(caret_), caret_);
             }
             break;
-        case kVkDelete:
+        case vk::kDelete:
             if (control_) break;
             if (hasSelection) {
                 remember();
@@ -253,29 +228,29 @@ bool SimTargetApp::editKey(std::uint8_t vk) {
                 eraseRange(caret_, stepRight(caret_));
             }
             break;
-        case kVkHome:
+        case vk::kHome:
             moveCaret(control_ ? 0 : lineStart(caret_), shift_);
             break;
-        case kVkEnd:
+        case vk::kEnd:
             moveCaret(control_ ? text_.size() : lineEnd(caret_), shift_);
             break;
-        case kVkLeft:
+        case vk::kLeft:
             if (control_) {
                 moveCaret(previousWordStart(caret_), shift_);
             } else {
                 moveCaret(hasSelection && !shift_ ? selectionStart() : stepLeft(caret_), shift_);
             }
             break;
-        case kVkRight:
+        case vk::kRight:
             if (control_) {
                 moveCaret(nextWordStart(caret_), shift_);
             } else {
                 moveCaret(hasSelection && !shift_ ? selectionEnd() : stepRight(caret_), shift_);
             }
             break;
-        case kVkUp:
-        case kVkDown:
-            moveCaret(verticalMove(vk == kVkUp), shift_);
+        case vk::kUp:
+        case vk::kDown:
+            moveCaret(verticalMove(vk == vk::kUp), shift_);
             break;
         default:  // Esc
             break;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/key_codes.h"
+
 namespace sim {
 namespace {
 
@@ -94,9 +96,9 @@ std::array<std::int16_t, 256> buildTable() {
     };
     for (const KeyChars& key : kSpanishKeys) {
         offer(key.vk, key.plain, 0);
-        offer(key.vk, key.shifted, kShift);
-        offer(key.vk, key.control, kControl);
-        offer(key.vk, key.altGr, kAltGr);
+        offer(key.vk, key.shifted, vk::kShiftState);
+        offer(key.vk, key.control, vk::kControlState);
+        offer(key.vk, key.altGr, vk::kAltGrState);
     }
     return table;
 }

@@ -5,11 +5,6 @@
 
 namespace sim {
 
-// Shift states of the high byte.
-constexpr int kShift = 1;
-constexpr int kControl = 2;
-constexpr int kAltGr = 6;  // Ctrl + Alt
-
 // Low byte the virtual key, high byte the shift state; -1 when no key of the
 // layout types the Windows-1252 character (the accented vowels need a dead key).
 std::int16_t spanishVkKeyScan(std::uint8_t ch);
