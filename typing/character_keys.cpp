@@ -144,12 +144,8 @@ void TypingEngine::completeSuggestion(std::uint8_t code, const std::string& line
     // Take back the partial word before the marker; when it began with a
     // capital, so does the completed word (a capital further in does not
     // count, as in the echo).
-    int r = c;
-    while (!(at(r - 1) == ' ' || at(r) == '-' || at(r) == '\'' || at(r - 1) == kInvertedQuestion ||
-             r <= 0)) {
-        keys.tap(vk::kBackspace);
-        --r;
-    }
+    const int r = c > 0 ? static_cast<int>(PartialWordStart(text, static_cast<std::size_t>(c))) : 0;
+    for (int i = r; i < c; ++i) keys.tap(vk::kBackspace);
     bool capitalise = r < c && isCapitalAZ(at(r));
     const unsigned char first = static_cast<unsigned char>(word[0]);
     if ((first == '-' || first == '\'') && (before == ' ' || before == first))

@@ -173,3 +173,15 @@ unsigned char SplitAccentedVowel(unsigned char c, unsigned char& vowel) {
     vowel = static_cast<unsigned char>(kVowels[v] + (lower ? 0x20 : 0));
     return kAccents[a];
 }
+
+std::size_t PartialWordStart(const std::string& text, std::size_t end) {
+    std::size_t r = end;
+    while (r > 0) {
+        const unsigned char before = charAt(text, static_cast<long>(r) - 1);
+        if (before == ' ' || before == kInvertedQuestion) break;
+        const unsigned char removed = charAt(text, static_cast<long>(r));
+        if (r < end && (removed == '-' || removed == '\'')) break;
+        --r;
+    }
+    return r;
+}

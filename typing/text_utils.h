@@ -32,6 +32,12 @@ std::string FoldAccents(const std::string& s);
 std::string CleanWord(const std::string& s);
 std::string CleanWordKeepAccents(const std::string& s);
 
+// Where the keystrokes of a suggestion key start taking back the partial
+// word that ends at `end`: after a space, after '¿', or at a hyphen or an
+// apostrophe inside the word, which is taken back too. The user's text before
+// it stays.
+std::size_t PartialWordStart(const std::string& text, std::size_t end);
+
 // The vowel (A E I O U a e i o u) with the dead-key accent (^, grave 0x60,
 // ¨ 0xA8, ´ 0xB4); anything else gives the accent itself.
 unsigned char CombineDeadKey(unsigned char accent, unsigned char vowel);
