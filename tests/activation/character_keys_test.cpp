@@ -2,6 +2,7 @@
 // one-shot SHIFT, and the spaces taken back or added around punctuation.
 #include <gtest/gtest.h>
 
+#include "model/key_codes.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {
@@ -27,42 +28,53 @@ std::string shifted(int key) {
 const CharacterCase kCases[] = {
     {"PlainLetter", false, false, "_", false, 'q', taps({0x51}), 0},
     {"OneShotCapital", false, true, "_", false, 'q', shifted(0x51), -1},
-    {"OneShotEnye", false, true, "_", false, 0xF1, shifted(0xC0), -1},
-    {"OneShotCedilla", false, true, "_", false, 0xE7, shifted(0xBF), -1},
-    {"FullStopAddsSpaceAndLatches", false, false, "hola_", false, '.', taps({0xBE, 0x20}), 1},
-    {"CommaAddsSpace", false, false, "hola_", false, ',', taps({0xBC, 0x20}), 0},
-    {"CommaTakesSpaceBack", false, false, "hola _", false, ',', taps({0x08, 0xBC, 0x20}), 0},
+    {"OneShotEnye", false, true, "_", false, cp1252::kSmallNTilde, shifted(vk::kEnyeKey), -1},
+    {"OneShotCedilla", false, true, "_", false, cp1252::kSmallCCedilla, shifted(vk::kCedillaKey),
+     -1},
+    {"FullStopAddsSpaceAndLatches", false, false, "hola_", false, '.', taps({0xBE, vk::kSpace}), 1},
+    {"CommaAddsSpace", false, false, "hola_", false, ',', taps({0xBC, vk::kSpace}), 0},
+    {"CommaTakesSpaceBack", false, false, "hola _", false, ',',
+     taps({vk::kBackspace, 0xBC, vk::kSpace}), 0},
     // As in the echo, only the space key minds a space absorbed before.
     {"CommaTakesSpaceBackAfterAbsorbedOne", false, false, "hola _", true, ',',
-     taps({0x08, 0xBC, 0x20}), 0},
-    {"SpaceReplacesSpace", false, false, "casa _", false, ' ', taps({0x08, 0x20}), 0},
-    {"SpaceAfterAbsorbedSpace", false, false, "casa _", true, ' ', taps({0x20}), 0},
-    {"HyphenJoinsWord", false, false, "casa _", false, '-', taps({0x08, 0xBD}), 0},
+     taps({vk::kBackspace, 0xBC, vk::kSpace}), 0},
+    {"SpaceReplacesSpace", false, false, "casa _", false, ' ', taps({vk::kBackspace, vk::kSpace}),
+     0},
+    {"SpaceAfterAbsorbedSpace", false, false, "casa _", true, ' ', taps({vk::kSpace}), 0},
+    {"HyphenJoinsWord", false, false, "casa _", false, '-', taps({vk::kBackspace, 0xBD}), 0},
     {"HyphenAfterWord", false, false, "casa_", false, '-', taps({0xBD}), 0},
-    {"ApostropheJoinsWord", false, false, "casa _", false, '\'', taps({0x08, 0xDB}), 0},
-    {"EmptyQuestionClosed", false, false, "hola \xBF_", false, 0xBF,
-     taps({0x08, 0x08}) + " " + shifted(0xDB) + " " + taps({0x20}), -1},
-    {"QuestionClosedAfterWord", false, false, "hola_", false, 0xBF, shifted(0xDB), -1},
-    {"QuestionOpenedAfterSpace", false, false, "hola _", false, 0xBF, shifted(0xDD), -1},
-    {"QuestionOpenedOnEmptyLine", false, false, "_", false, 0xBF, shifted(0xDD), -1},
+    {"ApostropheJoinsWord", false, false, "casa _", false, '\'',
+     taps({vk::kBackspace, vk::kQuestionKey}), 0},
+    {"EmptyQuestionClosed", false, false, "hola \xBF_", false, cp1252::kInvertedQuestion,
+     taps({vk::kBackspace, vk::kBackspace}) + " " + shifted(vk::kQuestionKey) + " " +
+         taps({vk::kSpace}),
+     -1},
+    {"QuestionClosedAfterWord", false, false, "hola_", false, cp1252::kInvertedQuestion,
+     shifted(vk::kQuestionKey), -1},
+    {"QuestionOpenedAfterSpace", false, false, "hola _", false, cp1252::kInvertedQuestion,
+     shifted(vk::kInvertedQuestionKey), -1},
+    {"QuestionOpenedOnEmptyLine", false, false, "_", false, cp1252::kInvertedQuestion,
+     shifted(vk::kInvertedQuestionKey), -1},
     // A one-letter word before the closing mark stays.
-    {"QuestionClosedAfterOneLetter", false, false, "ab c_", false, 0xBF, shifted(0xDB), -1},
-    {"QuestionClosedAtLineStart", false, false, "\xBF_", false, 0xBF,
-     taps({0x08}) + " " + shifted(0xDB), -1},
-    {"DeadDiaeresisNeedsShift", false, false, "_", false, 0xA8, shifted(0xDE), -1},
-    {"MiddleDotNeedsShift", false, false, "_", false, 0xB7, shifted(0x33), -1},
-    {"DeadAcute", false, false, "_", false, 0xB4, taps({0xDE}), -1},
+    {"QuestionClosedAfterOneLetter", false, false, "ab c_", false, cp1252::kInvertedQuestion,
+     shifted(vk::kQuestionKey), -1},
+    {"QuestionClosedAtLineStart", false, false, "\xBF_", false, cp1252::kInvertedQuestion,
+     taps({vk::kBackspace}) + " " + shifted(vk::kQuestionKey), -1},
+    {"DeadDiaeresisNeedsShift", false, false, "_", false, cp1252::kDiaeresis, shifted(0xDE), -1},
+    {"MiddleDotNeedsShift", false, false, "_", false, cp1252::kMiddleDot, shifted(0x33), -1},
+    {"DeadAcute", false, false, "_", false, cp1252::kAcute, taps({0xDE}), -1},
     {"DeadGrave", false, false, "_", false, '`', taps({0xBA}), -1},
     {"FullStopOnSymbolsPage", true, false, "hola_", false, '.', taps({0xBE}), 0},
     {"AltGrCharacter", true, false, "_", false, '@', "12/0 11/0 32/1 32/3 11/2 12/2", -1},
-    {"InvertedQuestionOnSymbolsPage", true, false, "hola_", false, 0xBF, shifted(0xDD), -1},
+    {"InvertedQuestionOnSymbolsPage", true, false, "hola_", false, cp1252::kInvertedQuestion,
+     shifted(vk::kInvertedQuestionKey), -1},
     {"DigitOnSymbolsPage", true, false, "_", false, '1', taps({0x31}), -1},
     {"ColonOnSymbolsPage", true, false, "hola_", false, ':', shifted(0xBE), -1},
     // ':' and ';' need Shift, and take the space before them back as '.' does.
-    {"ColonTakesSpaceBack", true, false, "hola _", false, ':', taps({0x08}) + " " + shifted(0xBE),
-     -1},
+    {"ColonTakesSpaceBack", true, false, "hola _", false, ':',
+     taps({vk::kBackspace}) + " " + shifted(0xBE), -1},
     {"SemicolonTakesSpaceBack", true, false, "hola _", true, ';',
-     taps({0x08}) + " " + shifted(0xBC), -1},
+     taps({vk::kBackspace}) + " " + shifted(0xBC), -1},
     {"AmpersandNeedsShift", true, false, "_", false, '&', shifted(0x36), -1},
 };
 
@@ -71,8 +83,8 @@ class CharacterKeyTest : public KeyDriverTest, public testing::WithParamInterfac
 TEST_P(CharacterKeyTest, InjectsTheKeystrokes) {
     const CharacterCase& c = GetParam();
     CPelvokDlg& keyboard = startTyping();
-    if (c.symbolsPage) click(14, KeyKind::Direct);
-    if (c.latched) click(16, KeyKind::Direct);
+    if (c.symbolsPage) click(direct::kSymbols, KeyKind::Direct);
+    if (c.latched) click(direct::kShiftLatch, KeyKind::Direct);
     // A suggestion that the digit on the symbols page must not type.
     keyboard.suggestions[0] = "casa";
     setLine(c.line);
@@ -115,7 +127,7 @@ TEST_F(KeyDriverTest, KeystrokesReachTheApplicationInFront) {
 
 TEST_F(KeyDriverTest, SelectionSpendsTheLatchBeforeTheCharacter) {
     CPelvokDlg& keyboard = startTyping();
-    click(16, KeyKind::Direct);
+    click(direct::kShiftLatch, KeyKind::Direct);
     keyboard.selectionActive = true;
     clearStrokes();
 

@@ -2,6 +2,7 @@
 // the typed text: the code and flags passed, or no call at all.
 #include <gtest/gtest.h>
 
+#include "model/key_codes.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {
@@ -19,20 +20,20 @@ struct EchoCase {
 
 const EchoCase kCases[] = {
     // Back-tab is passed on as Tab, which takes the text before the marker.
-    {"BackTabAsTab", false, false, 6, KeyKind::Command, "ab_cd", "_cd"},
-    {"DeleteWord", false, false, 7, KeyKind::Command, "la casa_", "la _"},
-    {"ForwardDelete", false, false, 46, KeyKind::Command, "a_b", "a_"},
-    {"Copy", true, false, 11, KeyKind::Command, "hola_", "_"},
-    {"PasteNotPassed", true, false, 12, KeyKind::Command, "hola_", "hola_"},
-    {"CutNotPassed", true, false, 33, KeyKind::Command, "hola_", "hola_"},
-    {"Backspace", false, false, 8, KeyKind::Direct, "ab_", "a_"},
-    {"Left", false, false, 37, KeyKind::Direct, "ab_", "a_b"},
-    {"Home", false, false, 31, KeyKind::Direct, "hola_", "_"},
-    {"Enter", false, false, 13, KeyKind::Direct, "hola_", "_"},
-    {"CapsLockNotPassed", false, false, 20, KeyKind::Direct, "hola_", "hola_"},
-    {"ShiftLatchNotPassed", false, false, 16, KeyKind::Direct, "hola_", "hola_"},
+    {"BackTabAsTab", false, false, command::kBackTab, KeyKind::Command, "ab_cd", "_cd"},
+    {"DeleteWord", false, false, command::kDeleteWord, KeyKind::Command, "la casa_", "la _"},
+    {"ForwardDelete", false, false, command::kForwardDelete, KeyKind::Command, "a_b", "a_"},
+    {"Copy", true, false, command::kCopy, KeyKind::Command, "hola_", "_"},
+    {"PasteNotPassed", true, false, command::kPaste, KeyKind::Command, "hola_", "hola_"},
+    {"CutNotPassed", true, false, command::kCut, KeyKind::Command, "hola_", "hola_"},
+    {"Backspace", false, false, direct::kBackspace, KeyKind::Direct, "ab_", "a_"},
+    {"Left", false, false, direct::kLeft, KeyKind::Direct, "ab_", "a_b"},
+    {"Home", false, false, direct::kHome, KeyKind::Direct, "hola_", "_"},
+    {"Enter", false, false, direct::kEnter, KeyKind::Direct, "hola_", "_"},
+    {"CapsLockNotPassed", false, false, direct::kCapsLock, KeyKind::Direct, "hola_", "hola_"},
+    {"ShiftLatchNotPassed", false, false, direct::kShiftLatch, KeyKind::Direct, "hola_", "hola_"},
     {"OneShotLetterShifted", false, true, 'q', KeyKind::Character, "_", "Q_"},
-    {"ShiftedCharacter", false, false, 0xA8, KeyKind::Character, "_", "\xA8_"},
+    {"ShiftedCharacter", false, false, cp1252::kDiaeresis, KeyKind::Character, "_", "\xA8_"},
     {"AltGrCharacter", true, false, '@', KeyKind::Character, "_", "@_"},
     {"PlainCharacter", false, false, 'q', KeyKind::Character, "_", "q_"},
 };
@@ -42,8 +43,8 @@ class EchoTest : public KeyDriverTest, public testing::WithParamInterface<EchoCa
 TEST_P(EchoTest, EditsTheEchoAsTheTargetWasEdited) {
     const EchoCase& c = GetParam();
     CPelvokDlg& keyboard = startTyping();
-    if (c.symbolsPage) click(14, KeyKind::Direct);
-    if (c.latched) click(16, KeyKind::Direct);
+    if (c.symbolsPage) click(direct::kSymbols, KeyKind::Direct);
+    if (c.latched) click(direct::kShiftLatch, KeyKind::Direct);
     setLine(c.before);
 
     click(c.code, c.kind);
@@ -61,7 +62,7 @@ TEST_F(KeyDriverTest, SuggestionCompletesTheEcho) {
     keyboard.suggestions[0] = "casa";
     setLine("la ca_sa mesa");
 
-    click('1');
+    click(suggestion_key::kFirst);
 
     EXPECT_EQ(keyboard.textLine, "la casa_ mesa");
 }

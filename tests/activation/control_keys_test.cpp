@@ -2,6 +2,7 @@
 // docking and sizes, and the frame every activation goes through.
 #include <gtest/gtest.h>
 
+#include "model/key_codes.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {
@@ -20,29 +21,32 @@ struct ControlCase {
 const std::string kDelete142 = "2E@142/0 2E@142/2";
 
 const ControlCase kCases[] = {
-    {"BackTab", false, false, 6, KeyKind::Command, "10/0 09/0 09/2 10/2", false},
-    {"DeleteWord", false, false, 7, KeyKind::Command,
+    {"BackTab", false, false, command::kBackTab, KeyKind::Command, "10/0 09/0 09/2 10/2", false},
+    {"DeleteWord", false, false, command::kDeleteWord, KeyKind::Command,
      "10/1 11/0 25/0 25/2 11/2 10/3 10/0 10/2 " + kDelete142, false},
-    {"ForwardDelete", false, false, 46, KeyKind::Command, kDelete142, false},
-    {"Copy", true, false, 11, KeyKind::Command, "11/0 43/0 43/2 11/2", false},
-    {"Paste", true, false, 12, KeyKind::Command, "11/0 56/0 56/2 11/2", false},
-    {"Cut", true, false, 33, KeyKind::Command, "11/0 58/0 58/2 11/2", false},
-    {"ContextMenu", false, false, 2, KeyKind::Direct, "10/0 79/0 79/2 10/2", false},
-    {"Undo", false, false, 19, KeyKind::Direct, "11/0 5A/0 5A/2 11/2", false},
-    {"Backspace", false, false, 8, KeyKind::Direct, taps({0x08}), false},
-    {"Tab", false, false, 9, KeyKind::Direct, taps({0x09}), false},
-    {"FunctionKey", true, false, 112, KeyKind::Direct, taps({0x70}), false},
-    {"Enter", false, false, 13, KeyKind::Direct, taps({0x0D}), false},
-    {"Escape", false, false, 27, KeyKind::Direct, taps({0x1B}), false},
-    {"Home", false, false, 31, KeyKind::Direct, taps({0x24}), false},
-    {"EndLatched", false, true, 32, KeyKind::Direct, "10/1 23/0 23/2 10/3 10/0 10/2", false},
-    {"Right", false, false, 39, KeyKind::Direct, taps({0x27}), false},
-    {"RightLatchedSelects", false, true, 39, KeyKind::Direct, "10/1 27/0 27/2 10/3 10/0 10/2",
+    {"ForwardDelete", false, false, command::kForwardDelete, KeyKind::Command, kDelete142, false},
+    {"Copy", true, false, command::kCopy, KeyKind::Command, "11/0 43/0 43/2 11/2", false},
+    {"Paste", true, false, command::kPaste, KeyKind::Command, "11/0 56/0 56/2 11/2", false},
+    {"Cut", true, false, command::kCut, KeyKind::Command, "11/0 58/0 58/2 11/2", false},
+    {"ContextMenu", false, false, direct::kContextMenu, KeyKind::Direct, "10/0 79/0 79/2 10/2",
+     false},
+    {"Undo", false, false, direct::kUndo, KeyKind::Direct, "11/0 5A/0 5A/2 11/2", false},
+    {"Backspace", false, false, direct::kBackspace, KeyKind::Direct, taps({vk::kBackspace}), false},
+    {"Tab", false, false, direct::kTab, KeyKind::Direct, taps({vk::kTab}), false},
+    {"FunctionKey", true, false, direct::kF1, KeyKind::Direct, taps({0x70}), false},
+    {"Enter", false, false, direct::kEnter, KeyKind::Direct, taps({vk::kReturn}), false},
+    {"Escape", false, false, direct::kEscape, KeyKind::Direct, taps({vk::kEscape}), false},
+    {"Home", false, false, direct::kHome, KeyKind::Direct, taps({vk::kHome}), false},
+    {"EndLatched", false, true, direct::kEnd, KeyKind::Direct, "10/1 23/0 23/2 10/3 10/0 10/2",
+     false},
+    {"Right", false, false, direct::kRight, KeyKind::Direct, taps({vk::kRight}), false},
+    {"RightLatchedSelects", false, true, direct::kRight, KeyKind::Direct,
+     "10/1 27/0 27/2 10/3 10/0 10/2", true},
+    {"UpLatchedSelects", false, true, direct::kUp, KeyKind::Direct, "10/1 26/0 26/2 10/3 10/0 10/2",
      true},
-    {"UpLatchedSelects", false, true, 38, KeyKind::Direct, "10/1 26/0 26/2 10/3 10/0 10/2", true},
-    {"FolderTypesNothing", false, false, 30, KeyKind::Direct, "", false},
-    {"ShiftLatchTypesNothing", false, false, 16, KeyKind::Direct, "", false},
-    {"NextSizeTypesNothing", false, false, 20, KeyKind::Command, "", false},
+    {"FolderTypesNothing", false, false, direct::kOpenDictionary, KeyKind::Direct, "", false},
+    {"ShiftLatchTypesNothing", false, false, direct::kShiftLatch, KeyKind::Direct, "", false},
+    {"NextSizeTypesNothing", false, false, command::kNextSize, KeyKind::Command, "", false},
 };
 
 class ControlKeyTest : public KeyDriverTest, public testing::WithParamInterface<ControlCase> {};
@@ -50,8 +54,8 @@ class ControlKeyTest : public KeyDriverTest, public testing::WithParamInterface<
 TEST_P(ControlKeyTest, InjectsTheKeystrokes) {
     const ControlCase& c = GetParam();
     CPelvokDlg& keyboard = startTyping();
-    if (c.symbolsPage) click(14, KeyKind::Direct);
-    if (c.latched) click(16, KeyKind::Direct);
+    if (c.symbolsPage) click(direct::kSymbols, KeyKind::Direct);
+    if (c.latched) click(direct::kShiftLatch, KeyKind::Direct);
     clearStrokes();
 
     click(c.code, c.kind);
@@ -68,16 +72,16 @@ INSTANTIATE_TEST_SUITE_P(Keys, ControlKeyTest, testing::ValuesIn(kCases),
 
 TEST_F(KeyDriverTest, ShiftExtendedArrowsKeepTheLatchAndDeleteWordRemovesTheSelection) {
     CPelvokDlg& keyboard = startTyping();
-    click(16, KeyKind::Direct);
-    click(37, KeyKind::Direct);
-    click(37, KeyKind::Direct);
+    click(direct::kShiftLatch, KeyKind::Direct);
+    click(direct::kLeft, KeyKind::Direct);
+    click(direct::kLeft, KeyKind::Direct);
     EXPECT_EQ(keyboard.layout->getShiftLatched(), 1);
     EXPECT_TRUE(keyboard.selectionActive);
     clearStrokes();
 
-    click(7, KeyKind::Command);
+    click(command::kDeleteWord, KeyKind::Command);
 
-    EXPECT_EQ(strokes(), taps({0x08}));
+    EXPECT_EQ(strokes(), taps({vk::kBackspace}));
     EXPECT_FALSE(keyboard.selectionActive);
 }
 
@@ -89,8 +93,8 @@ TEST_F(KeyDriverTest, EnterAndEscapeGoOnlyToTheAttachedApplication) {
     desktop().windows().setActive(other);
     ASSERT_NE(desktop().windows().activeWindow(), keyboard.lastTarget);
 
-    click(13, KeyKind::Direct);
-    click(27, KeyKind::Direct);
+    click(direct::kEnter, KeyKind::Direct);
+    click(direct::kEscape, KeyKind::Direct);
 
     EXPECT_EQ(strokes(), "");
 }
@@ -129,48 +133,48 @@ TEST_F(KeyDriverTest, PageKeysChangeTheFlags) {
     CPelvokDlg& keyboard = startTyping();
     KeyboardLayout& layout = *keyboard.layout;
 
-    click(20, KeyKind::Direct);  // Caps Lock on
+    click(direct::kCapsLock, KeyKind::Direct);  // on
     EXPECT_EQ(strokes(), "14/1 14/3");
     EXPECT_EQ(layout.getCapsLock(), 1);
     EXPECT_TRUE(desktop().keystrokes().capsLockToggled());
 
     clearStrokes();
-    click(16, KeyKind::Direct);  // latch
-    click(14, KeyKind::Direct);  // symbols: Caps Lock goes off in the system too
+    click(direct::kShiftLatch, KeyKind::Direct);
+    click(direct::kSymbols, KeyKind::Direct);  // Caps Lock goes off in the system too
     EXPECT_EQ(strokes(), "14/1 14/3");
     EXPECT_EQ(layout.getSymbolsPage(), 1);
     EXPECT_EQ(layout.getCapsLock(), 0);
     EXPECT_EQ(layout.getShiftLatched(), 0);
     EXPECT_FALSE(desktop().keystrokes().capsLockToggled());
-    EXPECT_TRUE(findKey(layout, 112, KeyKind::Direct).has_value());  // F1
+    EXPECT_TRUE(findKey(layout, direct::kF1, KeyKind::Direct).has_value());
 
     clearStrokes();
-    click(20, KeyKind::Direct);  // Caps Lock from the symbols page: the letters
+    click(direct::kCapsLock, KeyKind::Direct);  // from the symbols page: the letters
     EXPECT_EQ(strokes(), "14/1 14/3");
     EXPECT_EQ(layout.getSymbolsPage(), 0);
     EXPECT_EQ(layout.getCapsLock(), 1);
     EXPECT_TRUE(findKey(layout, 'q', KeyKind::Character).has_value());
 
     clearStrokes();
-    click(20, KeyKind::Direct);  // and off
+    click(direct::kCapsLock, KeyKind::Direct);  // and off
     EXPECT_EQ(strokes(), "14/1 14/3");
     EXPECT_EQ(layout.getCapsLock(), 0);
 }
 
 TEST_F(KeyDriverTest, ArrangementKeySwitchesTheLetters) {
     CPelvokDlg& keyboard = startTyping();
-    click(14, KeyKind::Direct);
-    click(14, KeyKind::Direct);  // a page load brings the arrangement key
+    click(direct::kSymbols, KeyKind::Direct);
+    click(direct::kSymbols, KeyKind::Direct);  // a page load brings the arrangement key
     ASSERT_EQ(keyboard.layout->getLetterLayout(), 2);
 
-    click(21, KeyKind::Command);
+    click(command::kArrangement, KeyKind::Command);
     EXPECT_EQ(keyboard.layout->getLetterLayout(), 1);
     // The optimized arrangement has g right after q.
     const Key q = keyOf('q');
     const Key g = keyOf('g');
     EXPECT_EQ(g.getColumn(), q.getColumn() + 1);
 
-    click(21, KeyKind::Command);
+    click(command::kArrangement, KeyKind::Command);
     EXPECT_EQ(keyboard.layout->getLetterLayout(), 2);
 }
 
@@ -181,8 +185,9 @@ struct DockCase {
 };
 
 const DockCase kDocks[] = {
-    {"TopLeft", 1, 3},     {"TopRight", 2, 4},     {"BottomLeft", 3, 2},
-    {"BottomRight", 4, 5}, {"BottomCentre", 8, 1}, {"BottomFitted", 15, 6},
+    {"TopLeft", command::kDockTopLeft, 3},           {"TopRight", command::kDockTopRight, 4},
+    {"BottomLeft", command::kDockBottomLeft, 2},     {"BottomRight", command::kDockBottomRight, 5},
+    {"BottomCentre", command::kDockBottomCentre, 1}, {"BottomFitted", command::kDockBottom, 6},
 };
 
 class DockKeyTest : public KeyDriverTest, public testing::WithParamInterface<DockCase> {};
@@ -204,16 +209,16 @@ TEST_F(KeyDriverTest, DockingBelowAnotherWindowThanTheAttachedOneIsBottomCentre)
         "Buscar", platform::Rect{200, 200, 400, 300}, desktop().windows().window(target)->thread);
     desktop().windows().setActive(dialog);
 
-    click(15, KeyKind::Command);
+    click(command::kDockBottom, KeyKind::Command);
 
     EXPECT_EQ(keyboard.position, 1);
 }
 
 TEST_F(KeyDriverTest, MagnifierStepsTheSize) {
     CPelvokDlg& keyboard = startTyping();
-    click(20, KeyKind::Command);
+    click(command::kNextSize, KeyKind::Command);
     EXPECT_EQ(keyboard.zoom, 2);
-    click(20, KeyKind::Command);
+    click(command::kNextSize, KeyKind::Command);
     EXPECT_EQ(keyboard.zoom, 3);
 }
 

@@ -2,6 +2,7 @@
 // ended, and an open file dialog closed first.
 #include <gtest/gtest.h>
 
+#include "model/key_codes.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {
@@ -26,11 +27,11 @@ protected:
 
 TEST_F(ExitTest, WritesTheFiveSettingsClosesTheDictionaryAndEnds) {
     CPelvokDlg& keyboard = startTyping();
-    click(1, KeyKind::Command);   // dock top left: position 3
-    click(20, KeyKind::Command);  // size step 2
+    click(command::kDockTopLeft, KeyKind::Command);  // position 3
+    click(command::kNextSize, KeyKind::Command);     // size step 2
     markWrites();
 
-    click(5, KeyKind::Command);
+    click(command::kExit, KeyKind::Command);
 
     EXPECT_EQ(newWrites(), (std::vector<std::string>{"Position=3", "Zoom=2", "KeyBoard=2",
                                                      std::string("ruta_BD=") + kDefaultDictionary,
@@ -47,7 +48,7 @@ TEST_F(ExitTest, ValuesOutOfRangeAreNotWritten) {
     keyboard.layout->setLetterLayout(3);
     markWrites();
 
-    click(5, KeyKind::Command);
+    click(command::kExit, KeyKind::Command);
 
     EXPECT_EQ(newWrites(), (std::vector<std::string>{std::string("ruta_BD=") + kDefaultDictionary,
                                                      "nombre_BD=default"}));
@@ -60,14 +61,14 @@ TEST_F(ExitTest, ClosesTheOpenFileDialogFirst) {
     desktop().queueFileAnswer(sim::FileAnswer::run([&]() -> std::optional<platform::FileChoice> {
         kindWhileUp = keyboard.layout->getFileDialogKind();
         markWrites();
-        click(5, KeyKind::Command);
+        click(command::kExit, KeyKind::Command);
         // The choice comes too late: the dialog was closed.
         return sim::SimDialogs::choiceFor("C:\\Otros\\otro.dic");
     }));
 
-    keyboard.ChooseDictionaryFile(1);
+    keyboard.ChooseDictionaryFile(file_dialog::kOpen);
 
-    EXPECT_EQ(kindWhileUp, 1);
+    EXPECT_EQ(kindWhileUp, file_dialog::kOpen);
     EXPECT_EQ(desktop().dialogs().closeFileDialogCalls(), 1);
     EXPECT_FALSE(desktop().dialogs().fileDialogUp());
     EXPECT_EQ(newWrites().size(), 5u);
@@ -75,17 +76,17 @@ TEST_F(ExitTest, ClosesTheOpenFileDialogFirst) {
     // Nothing was opened after the end.
     EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
     EXPECT_FALSE(keyboard.dictionaryAvailable());
-    EXPECT_EQ(keyboard.layout->getFileDialogKind(), 0);
+    EXPECT_EQ(keyboard.layout->getFileDialogKind(), file_dialog::kNone);
 }
 
 TEST_F(ExitTest, FolderKeyOpensTheDialogThatExitCloses) {
     CPelvokDlg& keyboard = startTyping();
     desktop().queueFileAnswer(sim::FileAnswer::run([&]() -> std::optional<platform::FileChoice> {
-        click(5, KeyKind::Command);
+        click(command::kExit, KeyKind::Command);
         return std::nullopt;
     }));
 
-    click(30, KeyKind::Direct);
+    click(direct::kOpenDictionary, KeyKind::Direct);
 
     ASSERT_EQ(desktop().dialogs().fileDialogs().size(), 1u);
     EXPECT_TRUE(desktop().dialogs().fileDialogs()[0].open);
@@ -101,7 +102,7 @@ TEST_F(ExitTest, CloseFromOutsideAlsoClosesTheOpenFileDialog) {
         return std::nullopt;
     }));
 
-    click(30, KeyKind::Direct);
+    click(direct::kOpenDictionary, KeyKind::Direct);
 
     EXPECT_EQ(desktop().dialogs().closeFileDialogCalls(), 1);
     EXPECT_FALSE(desktop().dialogs().fileDialogUp());

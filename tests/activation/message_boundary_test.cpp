@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "dictionary/messages.h"
+#include "model/key_codes.h"
+#include "resources/resource_ids.h"
 #include "tests/activation/key_driver.h"
+#include "window/private_messages.h"
 
 namespace pelvok_test {
 namespace {
@@ -36,14 +39,14 @@ TEST_F(MessageBoundaryTest, FailureWhileTypingIsShownOnceUntilAnotherDictionaryI
     EXPECT_NE(box.text.find(" / "), std::string::npos) << box.text;
     EXPECT_NE(box.text.find("no such table"), std::string::npos) << box.text;
     // Every key still reached the application.
-    EXPECT_EQ(strokes(), taps({0x48, 0x4F, 0x4C, 0x41, 0x20}));
+    EXPECT_EQ(strokes(), taps({0x48, 0x4F, 0x4C, 0x41, vk::kSpace}));
     EXPECT_FALSE(desktop().ended());
 
     // A good dictionary, which then breaks too: its failure is told again.
     const std::string other = "C:\\Otros\\otro.dic";
     prepareDictionary(other);
     desktop().queueFileAnswer(sim::FileAnswer::choose(other));
-    keyboard.ChooseDictionaryFile(1);
+    keyboard.ChooseDictionaryFile(file_dialog::kOpen);
     ASSERT_EQ(keyboard.dictionaryPath, other);
     click('s');
     EXPECT_EQ(boxes().size(), 1u);
@@ -67,9 +70,9 @@ TEST_F(MessageBoundaryTest, HandlersDoNothingOnceTheWindowIsClosed) {
     keyboard.OnMouseMove();
     keyboard.OnLButtonUp(0, packPoint(q.x, q.y));
     keyboard.OnRButtonUp(0, packPoint(q.x, q.y));
-    keyboard.OnCommand(32775);
-    EXPECT_EQ(keyboard.OnPrivateMessage(20, 'W'), 0);
-    EXPECT_EQ(keyboard.OnPrivateMessage(33, 0), 0);
+    keyboard.OnCommand(ID_SIZE_MEDIUM);
+    EXPECT_EQ(keyboard.OnPrivateMessage(private_message::kDrive, 'W'), 0);
+    EXPECT_EQ(keyboard.OnPrivateMessage(private_message::kResetLine, 0), 0);
     EXPECT_EQ(keyboard.OnMouseActivate(), 3);
 
     EXPECT_EQ(strokes(), "");

@@ -2,6 +2,7 @@
 // character by character, each with the modifiers the layout asks for.
 #include <gtest/gtest.h>
 
+#include "model/key_codes.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {
@@ -31,45 +32,47 @@ const std::string kShiftUp = "10/2";
 
 const CompletionCase kCases[] = {
     {"CapitalInPartialWord", "Ca_", "casa", false, false,
-     join(
-         {taps({0x08, 0x08}), kShiftDown, taps({0x43}), kShiftUp, taps({0x41, 0x53, 0x41, 0x20})})},
+     join({taps({vk::kBackspace, vk::kBackspace}), kShiftDown, taps({0x43}), kShiftUp,
+           taps({0x41, 0x53, 0x41, vk::kSpace})})},
     // Only a capital that begins the partial word raises the completed one.
     {"CapitalInsideWordNotCarried", "cA_", "casa", false, false,
-     taps({0x08, 0x08, 0x43, 0x41, 0x53, 0x41, 0x20})},
+     taps({vk::kBackspace, vk::kBackspace, 0x43, 0x41, 0x53, 0x41, vk::kSpace})},
     {"CapitalAfterQuestionMark", "\xBFQu_", "que", false, false,
-     join({taps({0x08, 0x08}), kShiftDown, taps({0x51}), kShiftUp, taps({0x55, 0x45, 0x20})})},
+     join({taps({vk::kBackspace, vk::kBackspace}), kShiftDown, taps({0x51}), kShiftUp,
+           taps({0x55, 0x45, vk::kSpace})})},
     {"CapsLockTypesPlainKeys", "Ca_", "casa", false, true,
-     taps({0x08, 0x08, 0x43, 0x41, 0x53, 0x41, 0x20})},
+     taps({vk::kBackspace, vk::kBackspace, 0x43, 0x41, 0x53, 0x41, vk::kSpace})},
     {"AcuteVowelByDeadKey", "_", "canci\xF3n", false, false,
-     taps({0x43, 0x41, 0x4E, 0x43, 0x49, 0xDE, 0x4F, 0x4E, 0x20})},
+     taps({0x43, 0x41, 0x4E, 0x43, 0x49, 0xDE, 0x4F, 0x4E, vk::kSpace})},
     // The dead keys of the diaeresis and the circumflex, and the middle dot,
     // need Shift on the Spanish layout.
     {"DiaeresisDeadKeyWithShift", "_", "ping\xFCino", false, false,
      join({taps({0x50, 0x49, 0x4E, 0x47}), kShiftDown, taps({0xDE}), kShiftUp,
-           taps({0x55, 0x49, 0x4E, 0x4F, 0x20})})},
+           taps({0x55, 0x49, 0x4E, 0x4F, vk::kSpace})})},
     {"CircumflexDeadKeyWithShift", "_", "cr\xEApe", false, false,
-     join(
-         {taps({0x43, 0x52}), kShiftDown, taps({0xBA}), kShiftUp, taps({0x45, 0x50, 0x45, 0x20})})},
+     join({taps({0x43, 0x52}), kShiftDown, taps({0xBA}), kShiftUp,
+           taps({0x45, 0x50, 0x45, vk::kSpace})})},
     {"MiddleDotWithShift", "_", "col\xB7la", false, false,
-     join(
-         {taps({0x43, 0x4F, 0x4C}), kShiftDown, taps({0x33}), kShiftUp, taps({0x4C, 0x41, 0x20})})},
+     join({taps({0x43, 0x4F, 0x4C}), kShiftDown, taps({0x33}), kShiftUp,
+           taps({0x4C, 0x41, vk::kSpace})})},
     {"AltGrCharacter", "_", "a@b", false, false,
-     join({taps({0x41}), "11/0 12/0", taps({0x32}), "12/2 11/2", taps({0x42, 0x20})})},
+     join({taps({0x41}), "11/0 12/0", taps({0x32}), "12/2 11/2", taps({0x42, vk::kSpace})})},
     // Neither a key nor a dead key: typed as the character itself.
     {"CharacterWithoutKey", "_", "h\xE3y", false, false,
-     join({taps({0x48}), "'\xE3'", taps({0x59, 0x20})})},
+     join({taps({0x48}), "'\xE3'", taps({0x59, vk::kSpace})})},
     {"AttachedBeforeText", "la ca_ mesa", "casa", false, false,
-     taps({0x08, 0x08, 0x43, 0x41, 0x53, 0x41})},
+     taps({vk::kBackspace, vk::kBackspace, 0x43, 0x41, 0x53, 0x41})},
     {"RestOfWordDeleted", "la ca_sa mesa", "casa", false, false,
-     taps({0x08, 0x08, 0x2E, 0x2E, 0x43, 0x41, 0x53, 0x41})},
+     taps({vk::kBackspace, vk::kBackspace, vk::kDelete, vk::kDelete, 0x43, 0x41, 0x53, 0x41})},
     {"LatchRaisesFirstLetter", "_", "casa", true, false,
-     join({kShiftDown, taps({0x43}), kShiftUp, taps({0x41, 0x53, 0x41, 0x20})})},
+     join({kShiftDown, taps({0x43}), kShiftUp, taps({0x41, 0x53, 0x41, vk::kSpace})})},
     // A hyphen typed with Shift would be '_'.
-    {"LatchLeavesHyphen", "_", "-ito", true, false, taps({0xBD, 0x49, 0x54, 0x4F, 0x20})},
+    {"LatchLeavesHyphen", "_", "-ito", true, false, taps({0xBD, 0x49, 0x54, 0x4F, vk::kSpace})},
     {"HyphenWordTakesHyphenBack", "e-ma_", "-mail", false, false,
-     taps({0x08, 0x08, 0x08, 0xBD, 0x4D, 0x41, 0x49, 0x4C, 0x20})},
+     taps({vk::kBackspace, vk::kBackspace, vk::kBackspace, 0xBD, 0x4D, 0x41, 0x49, 0x4C,
+           vk::kSpace})},
     {"ApostropheWordTakesSpaceBack", "d _", "'acord", false, false,
-     taps({0x08, 0xDB, 0x41, 0x43, 0x4F, 0x52, 0x44, 0x20})},
+     taps({vk::kBackspace, vk::kQuestionKey, 0x41, 0x43, 0x4F, 0x52, 0x44, vk::kSpace})},
     {"EmptySuggestion", "hola_", "", false, false, ""},
 };
 
@@ -78,13 +81,13 @@ class CompletionTest : public KeyDriverTest, public testing::WithParamInterface<
 TEST_P(CompletionTest, TypesTheRestOfTheWord) {
     const CompletionCase& c = GetParam();
     CPelvokDlg& keyboard = startTyping();
-    if (c.capsLock) click(20, KeyKind::Direct);
-    if (c.latched) click(16, KeyKind::Direct);
+    if (c.capsLock) click(direct::kCapsLock, KeyKind::Direct);
+    if (c.latched) click(direct::kShiftLatch, KeyKind::Direct);
     keyboard.suggestions[0] = c.suggestion;
     setLine(c.line);
     clearStrokes();
 
-    click('1');
+    click(suggestion_key::kFirst);
 
     EXPECT_EQ(strokes(), c.strokes);
 }
@@ -96,11 +99,11 @@ INSTANTIATE_TEST_SUITE_P(Words, CompletionTest, testing::ValuesIn(kCases),
 
 TEST_F(KeyDriverTest, CompletionSpendsTheLatchAndResetsTheAbsorbedSpace) {
     CPelvokDlg& keyboard = startTyping();
-    click(16, KeyKind::Direct);
+    click(direct::kShiftLatch, KeyKind::Direct);
     keyboard.suggestions[1] = "mesa";
     keyboard.spaceAbsorbed = true;
 
-    click('2');
+    click(suggestion_key::kFirst + 1);
 
     EXPECT_EQ(keyboard.layout->getShiftLatched(), 0);
     EXPECT_FALSE(keyboard.spaceAbsorbed);

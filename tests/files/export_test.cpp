@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "dictionary/messages.h"
+#include "model/key_codes.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {
@@ -34,7 +35,7 @@ protected:
     const std::vector<sim::Beep>& beeps() { return desktop().pointer().beeps(); }
     void exportTo(const std::string& path) {
         desktop().queueFileAnswer(sim::FileAnswer::choose(path));
-        window().ChooseDictionaryFile(2);
+        window().ChooseDictionaryFile(file_dialog::kExport);
     }
 };
 
@@ -53,7 +54,7 @@ TEST_F(ExportTest, WordTableToAChosenFile) {
                                                     field("arbol") + " 1  \r\n");
     EXPECT_EQ(beeps(), (std::vector<sim::Beep>{{1000, 100}}));
     EXPECT_TRUE(boxes().empty());
-    EXPECT_EQ(keyboard.layout->getFileDialogKind(), 0);
+    EXPECT_EQ(keyboard.layout->getFileDialogKind(), file_dialog::kNone);
     // The dictionary in use is not the exported file.
     EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "dictionary/messages.h"
+#include "model/key_codes.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {
@@ -19,7 +20,7 @@ protected:
     }
     void choose(const std::string& path) {
         desktop().queueFileAnswer(sim::FileAnswer::choose(path));
-        window().ChooseDictionaryFile(1);
+        window().ChooseDictionaryFile(file_dialog::kOpen);
     }
 };
 
@@ -31,7 +32,7 @@ TEST_F(OpenDictionaryTest, DialogAsksForDictionaryFilesInTheCurrentDirectory) {
         return std::nullopt;
     }));
 
-    click(30, KeyKind::Direct);
+    click(direct::kOpenDictionary, KeyKind::Direct);
 
     ASSERT_EQ(desktop().dialogs().fileDialogs().size(), 1u);
     const sim::FileDialogRecord& dialog = desktop().dialogs().fileDialogs()[0];
@@ -40,8 +41,8 @@ TEST_F(OpenDictionaryTest, DialogAsksForDictionaryFilesInTheCurrentDirectory) {
     EXPECT_EQ(dialog.filter, std::string("Diccionary files (*.dic)\0*.dic\0"
                                          "All files (*.*)\0*.*\0\0",
                                          52));
-    EXPECT_EQ(kindWhileUp, 1);
-    EXPECT_EQ(keyboard.layout->getFileDialogKind(), 0);
+    EXPECT_EQ(kindWhileUp, file_dialog::kOpen);
+    EXPECT_EQ(keyboard.layout->getFileDialogKind(), file_dialog::kNone);
     EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
     EXPECT_TRUE(boxes().empty());
 }
@@ -146,7 +147,7 @@ TEST_F(OpenDictionaryTest, CancelChangesNothing) {
     CPelvokDlg& keyboard = startTyping();
     desktop().queueFileAnswer(sim::FileAnswer::cancel());
 
-    keyboard.ChooseDictionaryFile(1);
+    keyboard.ChooseDictionaryFile(file_dialog::kOpen);
 
     EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
     EXPECT_TRUE(keyboard.dictionaryAvailable());
@@ -156,14 +157,14 @@ TEST_F(OpenDictionaryTest, CancelChangesNothing) {
 TEST_F(OpenDictionaryTest, SecondDialogIsNotOpenedWhileOneIsUp) {
     CPelvokDlg& keyboard = startTyping();
     desktop().queueFileAnswer(sim::FileAnswer::run([&]() -> std::optional<platform::FileChoice> {
-        click(30, KeyKind::Direct);
+        click(direct::kOpenDictionary, KeyKind::Direct);
         return std::nullopt;
     }));
 
-    keyboard.ChooseDictionaryFile(1);
+    keyboard.ChooseDictionaryFile(file_dialog::kOpen);
 
     EXPECT_EQ(desktop().dialogs().fileDialogs().size(), 1u);
-    EXPECT_EQ(keyboard.layout->getFileDialogKind(), 0);
+    EXPECT_EQ(keyboard.layout->getFileDialogKind(), file_dialog::kNone);
 }
 
 TEST_F(OpenDictionaryTest, KeyboardClosedUnderTheDialogOpensNothing) {
@@ -174,7 +175,7 @@ TEST_F(OpenDictionaryTest, KeyboardClosedUnderTheDialogOpensNothing) {
         return sim::SimDialogs::choiceFor("C:\\Textos\\otro.dic");
     }));
 
-    keyboard.ChooseDictionaryFile(1);
+    keyboard.ChooseDictionaryFile(file_dialog::kOpen);
 
     EXPECT_EQ(keyboard.layout, nullptr);
     EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);

@@ -2,7 +2,9 @@
 
 #include <optional>
 
+#include "model/key_codes.h"
 #include "tests/activation/key_driver.h"
+#include "window/settings.h"
 
 namespace integration_test {
 
@@ -17,16 +19,22 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"SHIFT", 16, KeyKind::Direct}, {"CAPS", 20, KeyKind::Direct},  {"SYM", 14, KeyKind::Direct},
-    {"BS", 8, KeyKind::Direct},     {"ENTER", 13, KeyKind::Direct}, {"LEFT", 37, KeyKind::Direct},
-    {"RIGHT", 39, KeyKind::Direct}, {"DEL", 46, KeyKind::Command},  {"WORD", 7, KeyKind::Command},
+    {"SHIFT", direct::kShiftLatch, KeyKind::Direct},
+    {"CAPS", direct::kCapsLock, KeyKind::Direct},
+    {"SYM", direct::kSymbols, KeyKind::Direct},
+    {"BS", direct::kBackspace, KeyKind::Direct},
+    {"ENTER", direct::kEnter, KeyKind::Direct},
+    {"LEFT", direct::kLeft, KeyKind::Direct},
+    {"RIGHT", direct::kRight, KeyKind::Direct},
+    {"DEL", command::kForwardDelete, KeyKind::Command},
+    {"WORD", command::kDeleteWord, KeyKind::Command},
 };
 
 }  // namespace
 
 CPelvokDlg& TypingSession::startTyping(const std::string& zoom, const std::string& arrangement) {
-    setSetting("Zoom", zoom);
-    setSetting("KeyBoard", arrangement);
+    setSetting(settings::kZoom, zoom);
+    setSetting(settings::kLetterLayout, arrangement);
     prepareDefaultDictionary();
     target_ =
         std::make_unique<sim::SimTargetApp>(desktop().windows(), "Sin t\xEDtulo - Bloc de notas");
@@ -80,7 +88,7 @@ bool TypingSession::press(const std::string& token) {
             ADD_FAILURE() << "no suggestion key shows " << Printable(word) << "; on show:" << shown;
             return false;
         }
-        code = static_cast<std::uint8_t>('1' + slot);
+        code = static_cast<std::uint8_t>(suggestion_key::kFirst + slot);
     } else if (token.size() > 1) {
         const std::string name = token.substr(1, token.size() - 2);
         const NamedKey* named = nullptr;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/KeyboardLayout.h"
+#include "model/key_codes.h"
 
 namespace {
 
@@ -30,7 +31,8 @@ TEST(Dumps, PointPrintsBothCoordinates) {
 TEST(Dumps, KeyPrintsCornersSizeAndRawCode) {
     const KeyboardLayout layout(startupTables());
     EXPECT_EQ(captured([&] { layout.line(3).keyAt(1).dump(); }), keyText(67, 129, 94, 156, 1, 'q'));
-    EXPECT_EQ(captured([&] { layout.line(0).keyAt(0).dump(); }), keyText(3, 33, 63, 61, 2, '\x1B'));
+    EXPECT_EQ(captured([&] { layout.line(0).keyAt(0).dump(); }),
+              keyText(3, 33, 63, 61, 2, direct::kEscape));
     // A dead cell prints its zero code byte as it is.
     EXPECT_EQ(captured([&] { layout.line(0).keyAt(1).dump(); }), keyText(67, 33, 94, 61, 0, '\0'));
 }

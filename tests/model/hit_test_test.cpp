@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/KeyboardLayout.h"
+#include "model/key_codes.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ TEST_F(HitTest, SetCurrentIgnoresCellsOutsideTheGrid) {
         EXPECT_EQ(current().column, kUnchanged.column);
     }
     layout.setCurrent(6, 0);
-    EXPECT_EQ(layout.currentKey().getVirtualKey(), 3);
+    EXPECT_EQ(layout.currentKey().getVirtualKey(), command::kDockBottomLeft);
 }
 
 }  // namespace

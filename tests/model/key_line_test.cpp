@@ -3,6 +3,7 @@
 #include "model/KeyLine.h"
 #include "model/KeyboardLayout.h"
 #include "model/ModelExceptions.h"
+#include "model/key_codes.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ TEST(KeyAtColumn, FindsTheKeyCoveringEachColumn) {
         int column;
         int code;
     };
-    for (const Case& c :
-         {Case{-1, 20}, Case{0, 20}, Case{1, 20}, Case{2, 'q'}, Case{3, 'w'}, Case{12, '.'}}) {
+    for (const Case& c : {Case{-1, direct::kCapsLock}, Case{0, direct::kCapsLock},
+                          Case{1, direct::kCapsLock}, Case{2, 'q'}, Case{3, 'w'}, Case{12, '.'}}) {
         EXPECT_EQ(row.keyAtColumn(c.column).getVirtualKey(), c.code) << "column " << c.column;
     }
     EXPECT_THROW(row.keyAtColumn(13), keyNotExistInLine);
@@ -30,8 +31,8 @@ TEST(KeyAtColumn, DeadCellTakesOneColumnAndKeepsSizeZero) {
         EXPECT_EQ(dead.getSize(), 0);
         EXPECT_EQ(dead.getColumn(), column);
     }
-    EXPECT_EQ(row.keyAtColumn(3).getVirtualKey(), 191);
-    EXPECT_EQ(row.keyAtColumn(12).getVirtualKey(), 5);
+    EXPECT_EQ(row.keyAtColumn(3).getVirtualKey(), cp1252::kInvertedQuestion);
+    EXPECT_EQ(row.keyAtColumn(12).getVirtualKey(), command::kExit);
 }
 
 TEST(KeyAtColumn, EmptyRowHasNoKey) { EXPECT_THROW(KeyLine().keyAtColumn(0), keyNotExistInLine); }

@@ -6,6 +6,7 @@
 #include "model/KeyboardLayout.h"
 #include "model/ModelExceptions.h"
 #include "model/caps_lock.h"
+#include "model/key_codes.h"
 #include "tests/model/table_sets.h"
 
 namespace {
@@ -35,7 +36,7 @@ TEST(KeyboardLayoutCreation, StartsOnTheStartupTableWithClearFlags) {
     EXPECT_EQ(layout.getShiftLatched(), 0);
     EXPECT_EQ(layout.getShiftConsumed(), 0);
     EXPECT_EQ(layout.getSymbolsPage(), 0);
-    EXPECT_EQ(layout.getFileDialogKind(), 0);
+    EXPECT_EQ(layout.getFileDialogKind(), file_dialog::kNone);
     EXPECT_FLOAT_EQ(layout.getScale(), 1.0f);
     EXPECT_EQ(layout.line(0).keyAtColumn(2).getVirtualKey(), 0);
 }
@@ -91,7 +92,7 @@ TEST(LoadPage, ChoosesTheTableSetFromTheFlags) {
         EXPECT_EQ(layout.showsOptimizedLetters(), c.expected == TableSet::Optimized);
         EXPECT_EQ(layout.getCurrentRow(), 0);
         EXPECT_EQ(layout.getCurrentColumn(), 0);
-        EXPECT_EQ(layout.currentKey().getVirtualKey(), 27);
+        EXPECT_EQ(layout.currentKey().getVirtualKey(), direct::kEscape);
         // Loading a page changes no flag and not the size.
         EXPECT_EQ(layout.getSymbolsPage(), c.symbolsPage);
         EXPECT_EQ(layout.getCapsLock(), c.capsLock);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/KeyboardLayout.h"
+#include "model/key_codes.h"
 #include "tests/model/table_sets.h"
 
 namespace {
@@ -80,42 +81,42 @@ TEST(TableSets, SampleKeysMatchTheKeyboard) {
     };
     // clang-format off
     const Case cases[] = {
-        {TableSet::Qwerty, 0, 1, 27, 'd', 2, 3, 33, 63, 61},        // Esc
-        {TableSet::Qwerty, 0, 2, 21, 'c', 1, 67, 33, 94, 61},       // arrangement key
-        {TableSet::Startup, 0, 2, 0, 'n', 0, 67, 33, 94, 61},       // dead cell instead
-        {TableSet::Qwerty, 0, 3, 191, 'n', 1, 98, 33, 126, 61},     // ¿
-        {TableSet::Qwerty, 0, 11, 0, 'n', 0, 354, 33, 381, 61},     // dead cell
-        {TableSet::Qwerty, 0, 12, 5, 'c', 1, 385, 33, 413, 61},     // power
-        {TableSet::Qwerty, 1, 4, 52, 'n', 2, 98, 65, 158, 93},      // suggestion 4
-        {TableSet::Qwerty, 1, 9, 7, 'c', 2, 290, 65, 350, 93},      // delete word
-        {TableSet::Qwerty, 1, 11, 46, 'c', 1, 354, 65, 381, 93},    // Del
-        {TableSet::Qwerty, 2, 12, 13, 'd', 2, 354, 97, 413, 125},   // ENTER
-        {TableSet::Qwerty, 3, 2, 113, 'n', 1, 67, 129, 94, 156},    // q
-        {TableSet::Qwerty, 4, 11, 241, 'n', 1, 354, 160, 381, 188}, // ñ
-        {TableSet::Qwerty, 5, 10, 231, 'n', 1, 322, 193, 350, 220}, // ç
-        {TableSet::Qwerty, 5, 11, 38, 'd', 1, 354, 193, 381, 220},  // up
-        {TableSet::Qwerty, 5, 12, 2, 'd', 1, 385, 193, 413, 220},   // menu
-        {TableSet::Qwerty, 6, 1, 15, 'c', 1, 35, 224, 63, 252},     // dock bottom
-        {TableSet::Optimized, 0, 3, 30, 'd', 1, 98, 33, 126, 61},   // folder
-        {TableSet::Optimized, 0, 9, 54, 'n', 2, 258, 33, 318, 61},  // suggestion 6
-        {TableSet::Optimized, 1, 4, 49, 'n', 2, 130, 65, 190, 93},  // suggestion 1
-        {TableSet::Optimized, 1, 12, 7, 'c', 2, 354, 65, 413, 93},  // delete word
-        {TableSet::Optimized, 2, 4, 113, 'n', 1, 130, 97, 158, 125},  // q
-        {TableSet::Optimized, 3, 12, 13, 'd', 2, 354, 129, 413, 156}, // ENTER
-        {TableSet::Optimized, 4, 12, 46, 'n', 1, 385, 160, 413, 188}, // .
-        {TableSet::Optimized, 5, 10, 120, 'n', 1, 322, 193, 350, 220}, // x
-        {TableSet::Symbols, 0, 2, 112, 'd', 1, 67, 33, 94, 61},     // F1
-        {TableSet::Symbols, 0, 10, 120, 'd', 1, 322, 33, 350, 61},  // F9
-        {TableSet::Symbols, 1, 9, 128, 'n', 1, 290, 65, 318, 93},   // €
-        {TableSet::Symbols, 1, 10, 37, 'n', 1, 322, 65, 350, 93},   // %
-        {TableSet::Symbols, 2, 11, 8, 'd', 2, 354, 97, 413, 125},   // Backspace
-        {TableSet::Symbols, 4, 0, 0, 'n', 0, 3, 160, 31, 188},      // dead cell
-        {TableSet::Symbols, 4, 1, 0, 'n', 0, 35, 160, 63, 188},     // dead cell
-        {TableSet::Symbols, 4, 11, 61, 'n', 1, 354, 160, 381, 188}, // =
-        {TableSet::Symbols, 4, 12, 0, 'n', 0, 385, 160, 413, 188},  // dead cell
-        {TableSet::Symbols, 5, 0, 11, 'c', 2, 3, 193, 63, 220},     // Copy
-        {TableSet::Symbols, 5, 9, 48, 'n', 1, 290, 193, 318, 220},  // 0
-        {TableSet::Symbols, 6, 3, 33, 'c', 2, 67, 224, 126, 252},   // Cut
+        {TableSet::Qwerty, 0, 1, direct::kEscape, 'd', 2, 3, 33, 63, 61},
+        {TableSet::Qwerty, 0, 2, command::kArrangement, 'c', 1, 67, 33, 94, 61},
+        {TableSet::Startup, 0, 2, 0, 'n', 0, 67, 33, 94, 61},           // dead cell instead
+        {TableSet::Qwerty, 0, 3, cp1252::kInvertedQuestion, 'n', 1, 98, 33, 126, 61},
+        {TableSet::Qwerty, 0, 11, 0, 'n', 0, 354, 33, 381, 61},         // dead cell
+        {TableSet::Qwerty, 0, 12, command::kExit, 'c', 1, 385, 33, 413, 61},
+        {TableSet::Qwerty, 1, 4, suggestion_key::kFirst + 3, 'n', 2, 98, 65, 158, 93},
+        {TableSet::Qwerty, 1, 9, command::kDeleteWord, 'c', 2, 290, 65, 350, 93},
+        {TableSet::Qwerty, 1, 11, command::kForwardDelete, 'c', 1, 354, 65, 381, 93},
+        {TableSet::Qwerty, 2, 12, direct::kEnter, 'd', 2, 354, 97, 413, 125},
+        {TableSet::Qwerty, 3, 2, 113, 'n', 1, 67, 129, 94, 156},        // q
+        {TableSet::Qwerty, 4, 11, cp1252::kSmallNTilde, 'n', 1, 354, 160, 381, 188},
+        {TableSet::Qwerty, 5, 10, cp1252::kSmallCCedilla, 'n', 1, 322, 193, 350, 220},
+        {TableSet::Qwerty, 5, 11, direct::kUp, 'd', 1, 354, 193, 381, 220},
+        {TableSet::Qwerty, 5, 12, direct::kContextMenu, 'd', 1, 385, 193, 413, 220},
+        {TableSet::Qwerty, 6, 1, command::kDockBottom, 'c', 1, 35, 224, 63, 252},
+        {TableSet::Optimized, 0, 3, direct::kOpenDictionary, 'd', 1, 98, 33, 126, 61},
+        {TableSet::Optimized, 0, 9, suggestion_key::kLast, 'n', 2, 258, 33, 318, 61},
+        {TableSet::Optimized, 1, 4, suggestion_key::kFirst, 'n', 2, 130, 65, 190, 93},
+        {TableSet::Optimized, 1, 12, command::kDeleteWord, 'c', 2, 354, 65, 413, 93},
+        {TableSet::Optimized, 2, 4, 113, 'n', 1, 130, 97, 158, 125},    // q
+        {TableSet::Optimized, 3, 12, direct::kEnter, 'd', 2, 354, 129, 413, 156},
+        {TableSet::Optimized, 4, 12, 46, 'n', 1, 385, 160, 413, 188},   // .
+        {TableSet::Optimized, 5, 10, 120, 'n', 1, 322, 193, 350, 220},  // x
+        {TableSet::Symbols, 0, 2, direct::kF1, 'd', 1, 67, 33, 94, 61},
+        {TableSet::Symbols, 0, 10, direct::kF9, 'd', 1, 322, 33, 350, 61},
+        {TableSet::Symbols, 1, 9, 128, 'n', 1, 290, 65, 318, 93},       // €
+        {TableSet::Symbols, 1, 10, 37, 'n', 1, 322, 65, 350, 93},       // %
+        {TableSet::Symbols, 2, 11, direct::kBackspace, 'd', 2, 354, 97, 413, 125},
+        {TableSet::Symbols, 4, 0, 0, 'n', 0, 3, 160, 31, 188},          // dead cell
+        {TableSet::Symbols, 4, 1, 0, 'n', 0, 35, 160, 63, 188},         // dead cell
+        {TableSet::Symbols, 4, 11, 61, 'n', 1, 354, 160, 381, 188},     // =
+        {TableSet::Symbols, 4, 12, 0, 'n', 0, 385, 160, 413, 188},      // dead cell
+        {TableSet::Symbols, 5, 0, command::kCopy, 'c', 2, 3, 193, 63, 220},
+        {TableSet::Symbols, 5, 9, 48, 'n', 1, 290, 193, 318, 220},      // 0
+        {TableSet::Symbols, 6, 3, command::kCut, 'c', 2, 67, 224, 126, 252},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/KeyboardLayout.h"
+#include "model/key_codes.h"
 #include "tests/model/table_sets.h"
 
 namespace {
@@ -69,17 +70,19 @@ const MoveCase kMoves[] = {
     {"UpFromSpaceFirstColumn", TableSet::Qwerty, 6, 4, Move::Up, false, 'x', 4, 5, 4},
     {"DownFromAWideKey", TableSet::Qwerty, 2, 7, Move::Down, false, 'y', 7, 3, 7},
     {"DownFromLastRow", TableSet::Qwerty, 6, 9, Move::Down, true, 224, 238, 6, 9},
-    {"RightPassesDeadCell", TableSet::Qwerty, 0, 10, Move::Right, false, 5, 12, 0, 12},
-    {"LeftPassesDeadCell", TableSet::Qwerty, 0, 12, Move::Left, false, 32, 10, 0, 10},
+    {"RightPassesDeadCell", TableSet::Qwerty, 0, 10, Move::Right, false, command::kExit, 12, 0, 12},
+    {"LeftPassesDeadCell", TableSet::Qwerty, 0, 12, Move::Left, false, direct::kEnd, 10, 0, 10},
     {"RightAtLastColumn", TableSet::Qwerty, 6, 12, Move::Right, true, 399, 238, 6, 12},
-    {"LeftFromQ", TableSet::Qwerty, 3, 2, Move::Left, false, 20, 0, 3, 1},
+    {"LeftFromQ", TableSet::Qwerty, 3, 2, Move::Left, false, direct::kCapsLock, 0, 3, 1},
     {"LeftFromCapsLock", TableSet::Qwerty, 3, 1, Move::Left, true, 33, 142, 3, 0},
     {"RightFromCapsLockFirstColumn", TableSet::Qwerty, 3, 0, Move::Right, false, 'q', 2, 3, 2},
     {"RightFromCapsLockSecondColumn", TableSet::Qwerty, 3, 1, Move::Right, false, 'q', 2, 3, 2},
-    {"RightOverWideKey", TableSet::Qwerty, 1, 3, Move::Right, false, 53, 5, 1, 5},
+    {"RightOverWideKey", TableSet::Qwerty, 1, 3, Move::Right, false, suggestion_key::kFirst + 4, 5,
+     1, 5},
     {"UpOverDeadCell", TableSet::Startup, 1, 2, Move::Up, true, 80, 47, 0, 2},
-    {"UpOverSymbolsDeadCell", TableSet::Symbols, 5, 1, Move::Up, false, 20, 0, 3, 1},
-    {"DownOverSymbolsDeadCell", TableSet::Symbols, 3, 0, Move::Down, false, 11, 0, 5, 0},
+    {"UpOverSymbolsDeadCell", TableSet::Symbols, 5, 1, Move::Up, false, direct::kCapsLock, 0, 3, 1},
+    {"DownOverSymbolsDeadCell", TableSet::Symbols, 3, 0, Move::Down, false, command::kCopy, 0, 5,
+     0},
     {"LeftOverTwoDeadCells", TableSet::Symbols, 4, 2, Move::Left, true, 17, 174, 4, 0},
     {"RightIntoTrailingDeadCell", TableSet::Symbols, 4, 11, Move::Right, true, 399, 174, 4, 12},
     {"DownInOptimizedLetters", TableSet::Optimized, 3, 7, Move::Down, false, 'o', 7, 4, 7},

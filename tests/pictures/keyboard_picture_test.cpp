@@ -8,8 +8,10 @@
 #include <string>
 
 #include "model/KeyboardLayout.h"
+#include "model/key_codes.h"
 #include "platform/raster/bmp.h"
 #include "resources/pictures/picture_list.h"
+#include "resources/resource_ids.h"
 
 namespace pictures {
 // Test names and messages show the resource number.
@@ -111,14 +113,15 @@ TEST_P(EveryPicture, KeysHaveTheirColoursAndLabels) {
         EXPECT_EQ(image.pixel(box.left + box.width() / 2, box.top), pictures::kKeyOutline);
         EXPECT_EQ(image.pixel(box.left, box.top + box.height() / 2), pictures::kKeyOutline);
         Color expected = raster::kWhite;
-        if (key.isCommand() && code == 5) {
+        if (key.isCommand() && code == command::kExit) {
             expected = pictures::kPowerFill;
-        } else if ((key.isCommand() && code == 46) ||
-                   (key.isDirect() && (code == 31 || code == 32))) {
+        } else if ((key.isCommand() && code == command::kForwardDelete) ||
+                   (key.isDirect() && (code == direct::kHome || code == direct::kEnd))) {
             expected = pictures::kEditFill;
-        } else if (key.isCommand() && (code == 11 || code == 12 || code == 33)) {
+        } else if (key.isCommand() &&
+                   (code == command::kCopy || code == command::kPaste || code == command::kCut)) {
             expected = pictures::kClipboardFill;
-        } else if (key.isDirect() && code == 16 && shiftLit) {
+        } else if (key.isDirect() && code == direct::kShiftLatch && shiftLit) {
             expected = pictures::kShiftLitFill;
         }
         EXPECT_EQ(keyColour(image, key, s), expected) << "key " << code;
@@ -169,11 +172,12 @@ Key keyAt(const PictureSpec& entry, int row, int column) {
 }
 
 TEST(KeyboardPictureTest, LetterPagesShowTheArrangementKeyAtRowZeroColumnTwo) {
-    for (int id : {161, 175, 168, 172, 164, 181, 196}) {
+    for (int id : {IDB_LOWER_1, IDB_UPPER_1, IDB_LOWER_SHIFT_1, IDB_UPPER_SHIFT_1, IDB_LOWER_4,
+                   IDB_OPT_LOWER_1, IDB_OPT_UPPER_SHIFT_4}) {
         const PictureSpec& entry = find(id);
         const Key key = keyAt(entry, 0, 2);
         ASSERT_TRUE(key.isCommand());
-        ASSERT_EQ(key.getVirtualKey(), 21);
+        ASSERT_EQ(key.getVirtualKey(), command::kArrangement);
         const Rect box = pictures::keyBox(key, scaleOf(entry));
         const Image& image = picture(entry);
         EXPECT_EQ(keyColour(image, key, scaleOf(entry)), raster::kWhite) << id;
@@ -185,13 +189,15 @@ TEST(KeyboardPictureTest, YellowShiftOnlyOnTheShiftLitPages) {
     struct Case {
         int id;
         bool lit;
-    } cases[] = {{161, false}, {175, false}, {168, true}, {172, true},
-                 {176, true},  {185, false}, {189, true}, {193, true}};
+    } cases[] = {{IDB_LOWER_1, false},          {IDB_UPPER_1, false},
+                 {IDB_LOWER_SHIFT_1, true},     {IDB_UPPER_SHIFT_1, true},
+                 {IDB_UPPER_SHIFT_4, true},     {IDB_OPT_UPPER_1, false},
+                 {IDB_OPT_LOWER_SHIFT_1, true}, {IDB_OPT_UPPER_SHIFT_1, true}};
     for (const Case& c : cases) {
         const PictureSpec& entry = find(c.id);
         const Key shift = keyAt(entry, 4, 0);
         ASSERT_TRUE(shift.isDirect());
-        ASSERT_EQ(shift.getVirtualKey(), 16);
+        ASSERT_EQ(shift.getVirtualKey(), direct::kShiftLatch);
         EXPECT_EQ(keyColour(picture(entry), shift, scaleOf(entry)) == pictures::kShiftLitFill, c.lit)
             << c.id;
     }
@@ -202,7 +208,10 @@ TEST(KeyboardPictureTest, UpperCasePagesDifferOnlyInLetterLabels) {
     struct Pair {
         int lower;
         int upper;
-    } pairs[] = {{161, 175}, {168, 172}, {164, 177}, {181, 185}};
+    } pairs[] = {{IDB_LOWER_1, IDB_UPPER_1},
+                 {IDB_LOWER_SHIFT_1, IDB_UPPER_SHIFT_1},
+                 {IDB_LOWER_4, IDB_UPPER_4},
+                 {IDB_OPT_LOWER_1, IDB_OPT_UPPER_1}};
     for (const Pair& p : pairs) {
         const PictureSpec& entry = find(p.lower);
         const Image& lower = picture(entry);
@@ -222,9 +231,11 @@ TEST(KeyboardPictureTest, UpperCasePagesDifferOnlyInLetterLabels) {
             }
             const int code = key.getVirtualKey();
             const bool letter = !key.isCommand() && !key.isDirect() &&
-                                ((code >= 'a' && code <= 'z') || code == 0xE7 || code == 0xF1);
-            const bool caseKey = key.isDirect() && (code == 14 || code == 20);
-            const bool shift = key.isDirect() && code == 16 && shiftDiffers;
+                                ((code >= 'a' && code <= 'z') || code == cp1252::kSmallCCedilla ||
+                                 code == cp1252::kSmallNTilde);
+            const bool caseKey =
+                key.isDirect() && (code == direct::kSymbols || code == direct::kCapsLock);
+            const bool shift = key.isDirect() && code == direct::kShiftLatch && shiftDiffers;
             EXPECT_EQ(same, !(letter || caseKey || shift))
                 << p.lower << "/" << p.upper << " key " << code;
         });
@@ -233,7 +244,7 @@ TEST(KeyboardPictureTest, UpperCasePagesDifferOnlyInLetterLabels) {
 
 TEST(KeyboardPictureTest, LargerSizesAreDrawnNotScaled) {
     // At size 4 the outline stays one pixel wide.
-    const PictureSpec& entry = find(164);
+    const PictureSpec& entry = find(IDB_LOWER_4);
     const Key esc = keyAt(entry, 0, 0);
     const Rect box = pictures::keyBox(esc, scaleOf(entry));
     EXPECT_EQ(box.left, 5);     // 3 × 1.855

@@ -14,15 +14,17 @@ using pictures::Page;
 using pictures::PictureSpec;
 
 TEST(PictureListTest, CoversEveryPictureResourceOnce) {
-    std::set<int> expected;
-    for (int id = 157; id <= 177; ++id) {
-        if (id != 165) {
-            expected.insert(id);
-        }
-    }
-    for (int id = 181; id <= 196; ++id) {
-        expected.insert(id);
-    }
+    const std::set<int> expected = {
+        IDB_SYMBOLS_1,         IDB_SYMBOLS_2,         IDB_SYMBOLS_3,         IDB_SYMBOLS_4,
+        IDB_LOWER_1,           IDB_LOWER_2,           IDB_LOWER_3,           IDB_LOWER_4,
+        IDB_UPPER_1,           IDB_UPPER_2,           IDB_UPPER_3,           IDB_UPPER_4,
+        IDB_LOWER_SHIFT_1,     IDB_LOWER_SHIFT_2,     IDB_LOWER_SHIFT_3,     IDB_LOWER_SHIFT_4,
+        IDB_UPPER_SHIFT_1,     IDB_UPPER_SHIFT_2,     IDB_UPPER_SHIFT_3,     IDB_UPPER_SHIFT_4,
+        IDB_OPT_LOWER_1,       IDB_OPT_LOWER_2,       IDB_OPT_LOWER_3,       IDB_OPT_LOWER_4,
+        IDB_OPT_UPPER_1,       IDB_OPT_UPPER_2,       IDB_OPT_UPPER_3,       IDB_OPT_UPPER_4,
+        IDB_OPT_LOWER_SHIFT_1, IDB_OPT_LOWER_SHIFT_2, IDB_OPT_LOWER_SHIFT_3, IDB_OPT_LOWER_SHIFT_4,
+        IDB_OPT_UPPER_SHIFT_1, IDB_OPT_UPPER_SHIFT_2, IDB_OPT_UPPER_SHIFT_3, IDB_OPT_UPPER_SHIFT_4,
+    };
     std::set<int> listed;
     for (const PictureSpec& entry : pictures::allPictures()) {
         EXPECT_TRUE(listed.insert(entry.resourceId).second) << entry.resourceId;

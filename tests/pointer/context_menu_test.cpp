@@ -4,13 +4,12 @@
 
 #include <filesystem>
 
+#include "model/key_codes.h"
+#include "resources/resource_ids.h"
 #include "tests/activation/key_driver.h"
 
 namespace pelvok_test {
 namespace {
-
-constexpr int kDeleteWordMenu = 32771;
-constexpr int kSizeMenu = 32773;
 
 class ContextMenuTest : public KeyDriverTest {
 protected:
@@ -36,14 +35,15 @@ struct MenuCase {
 };
 
 const MenuCase kCases[] = {
-    {"SuggestionWithWord", false, "casa", '1', KeyKind::Character, kDeleteWordMenu},
-    {"BlankSuggestion", false, "", '1', KeyKind::Character, 0},
+    {"SuggestionWithWord", false, "casa", suggestion_key::kFirst, KeyKind::Character,
+     IDR_MENU_SUGGESTION},
+    {"BlankSuggestion", false, "", suggestion_key::kFirst, KeyKind::Character, 0},
     {"DigitOnSymbolsPage", true, "casa", '1', KeyKind::Character, 0},
     {"Letter", false, "casa", 'q', KeyKind::Character, 0},
-    {"Magnifier", false, "", 20, KeyKind::Command, kSizeMenu},
-    {"CapsLockKey", false, "", 20, KeyKind::Direct, kSizeMenu},
-    {"DockKey", false, "", 8, KeyKind::Command, 0},
-    {"ShiftedCharacter", false, "", 0xA8, KeyKind::Character, 0},
+    {"Magnifier", false, "", command::kNextSize, KeyKind::Command, IDR_MENU_SIZE},
+    {"CapsLockKey", false, "", direct::kCapsLock, KeyKind::Direct, IDR_MENU_SIZE},
+    {"DockKey", false, "", command::kDockBottomCentre, KeyKind::Command, 0},
+    {"ShiftedCharacter", false, "", cp1252::kDiaeresis, KeyKind::Character, 0},
 };
 
 class MenuChoiceTest : public ContextMenuTest, public testing::WithParamInterface<MenuCase> {};
@@ -51,7 +51,7 @@ class MenuChoiceTest : public ContextMenuTest, public testing::WithParamInterfac
 TEST_P(MenuChoiceTest, ShowsTheMenuOfTheKey) {
     const MenuCase& c = GetParam();
     CPelvokDlg& keyboard = startTyping();
-    if (c.symbolsPage) click(14, KeyKind::Direct);
+    if (c.symbolsPage) click(direct::kSymbols, KeyKind::Direct);
     keyboard.suggestions[0] = c.suggestion;
     desktop().framework().clearInvalidations();
     desktop().windows().clearCalls();
@@ -95,9 +95,9 @@ TEST_F(ContextMenuTest, RightClickOutsideEveryKeyOnlyDropsTheFrame) {
 
 TEST_F(ContextMenuTest, SizeMenuChoosesTheSize) {
     CPelvokDlg& keyboard = startTyping();
-    desktop().queueMenuAnswer(32777);
+    desktop().queueMenuAnswer(ID_SIZE_EXTRA_BIG);
 
-    rightClick(20, KeyKind::Command);
+    rightClick(command::kNextSize, KeyKind::Command);
 
     EXPECT_EQ(keyboard.zoom, 4);
     EXPECT_FLOAT_EQ(keyboard.layout->getScale(), 1.855f);
@@ -107,10 +107,10 @@ TEST_F(ContextMenuTest, ExtraBigIsGreyedOnANarrowScreen) {
     makeScreen(1024, 768);
     startTyping();
 
-    rightClick(20, KeyKind::Command);
+    rightClick(command::kNextSize, KeyKind::Command);
 
     ASSERT_EQ(menus().size(), 1u);
-    EXPECT_EQ(menus()[0].disabledItems, std::vector<int>{32777});
+    EXPECT_EQ(menus()[0].disabledItems, std::vector<int>{ID_SIZE_EXTRA_BIG});
 }
 
 TEST_F(ContextMenuTest, DeleteWordMenuDeletesTheSuggestedWord) {
@@ -121,9 +121,9 @@ TEST_F(ContextMenuTest, DeleteWordMenuDeletesTheSuggestedWord) {
     });
     CPelvokDlg& keyboard = startTyping();
     ASSERT_EQ(keyboard.suggestions[0], "casa");
-    desktop().queueMenuAnswer(32772);
+    desktop().queueMenuAnswer(ID_DELETE_WORD);
 
-    rightClick('1');
+    rightClick(suggestion_key::kFirst);
 
     EXPECT_EQ(countRows("SELECT count(*) FROM palabras WHERE palabra = 'casa'"), 0);
     EXPECT_EQ(countRows("SELECT count(*) FROM siguientes WHERE siguiente = 'casa'"), 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/activation/key_driver.h"
+#include "window/settings.h"
 
 namespace pelvok_test {
 namespace {
@@ -15,7 +16,7 @@ protected:
 };
 
 TEST_F(HoverTest, MovingOntoAnotherKeyRepaintsBelowTheStrip) {
-    setSetting("Zoom", "3");
+    setSetting(settings::kZoom, "3");
     CPelvokDlg& keyboard = startTyping();
     const Key q = keyOf('q');
     const platform::Point onQ = pointOf('q');

@@ -1,8 +1,12 @@
 // The private messages another program drives the keyboard with, and the
 // size commands of the menu.
+#include "window/private_messages.h"
+
 #include <gtest/gtest.h>
 
+#include "resources/resource_ids.h"
 #include "tests/activation/key_driver.h"
+#include "window/settings.h"
 
 namespace pelvok_test {
 namespace {
@@ -17,17 +21,17 @@ protected:
 
 TEST_F(PrivateMessageTest, ShowAndHideAnswerWhetherTheWindowWasVisible) {
     startTyping();
-    EXPECT_NE(desktop().sendPrivate(11, 0), 0);  // hide a visible window
-    EXPECT_EQ(desktop().sendPrivate(11, 0), 0);
-    EXPECT_EQ(desktop().sendPrivate(10, 0), 0);  // show a hidden one
-    EXPECT_NE(desktop().sendPrivate(10, 0), 0);
+    EXPECT_NE(desktop().sendPrivate(private_message::kHide, 0), 0);  // a visible window
+    EXPECT_EQ(desktop().sendPrivate(private_message::kHide, 0), 0);
+    EXPECT_EQ(desktop().sendPrivate(private_message::kShow, 0), 0);  // a hidden one
+    EXPECT_NE(desktop().sendPrivate(private_message::kShow, 0), 0);
     EXPECT_TRUE(desktop().windows().window(desktop().framework().keyboardWindow())->visible);
 }
 
 TEST_F(PrivateMessageTest, MoveCommandsTakeThePointerToTheNewKey) {
     CPelvokDlg& keyboard = startTyping();
     // From the start key (row 0, column 4) one step down.
-    desktop().sendPrivate(20, 'E');
+    desktop().sendPrivate(private_message::kDrive, 'E');
     const Key key = keyboard.layout->currentKey();
     EXPECT_EQ(keyboard.layout->getCurrentRow(), 1);
     ASSERT_EQ(pointerSets().size(), 1u);
@@ -37,15 +41,15 @@ TEST_F(PrivateMessageTest, MoveCommandsTakeThePointerToTheNewKey) {
     EXPECT_EQ(pointerSets()[0].x, rect.left + a.getX() + (b.getX() - a.getX()) / 2);
     EXPECT_EQ(pointerSets()[0].y, rect.top + a.getY() + (b.getY() - a.getY()) / 2);
 
-    desktop().sendPrivate(20, 'G');
-    desktop().sendPrivate(20, 'C');
+    desktop().sendPrivate(private_message::kDrive, 'G');
+    desktop().sendPrivate(private_message::kDrive, 'C');
     EXPECT_EQ(pointerSets().size(), 3u);
 }
 
 TEST_F(PrivateMessageTest, MoveOffTheTopRowLeavesThePointer) {
     CPelvokDlg& keyboard = startTyping();
 
-    desktop().sendPrivate(20, 'A');
+    desktop().sendPrivate(private_message::kDrive, 'A');
 
     EXPECT_TRUE(pointerSets().empty());
     // The highlight shrinks to the edge marker's single point.
@@ -55,15 +59,15 @@ TEST_F(PrivateMessageTest, MoveOffTheTopRowLeavesThePointer) {
 
 TEST_F(PrivateMessageTest, PressActivatesTheCurrentKeyWithoutMovingThePointer) {
     CPelvokDlg& keyboard = startTyping();
-    desktop().sendPrivate(20, 'E');
-    desktop().sendPrivate(20, 'E');
-    desktop().sendPrivate(20, 'E');  // row 3: a letter
+    desktop().sendPrivate(private_message::kDrive, 'E');
+    desktop().sendPrivate(private_message::kDrive, 'E');
+    desktop().sendPrivate(private_message::kDrive, 'E');  // row 3: a letter
     const std::uint8_t letter = keyboard.layout->currentKey().getVirtualKey();
     ASSERT_TRUE(letter >= 'a' && letter <= 'z') << int(letter);
     const platform::Point before = desktop().pointer().cursorPos();
     clearStrokes();
 
-    desktop().sendPrivate(20, 'W');
+    desktop().sendPrivate(private_message::kDrive, 'W');
 
     EXPECT_EQ(strokes(), taps({letter - 'a' + 'A'}));
     EXPECT_EQ(desktop().pointer().cursorPos().x, before.x);
@@ -76,7 +80,7 @@ TEST_F(PrivateMessageTest, UnknownLetterDoesNothing) {
     const int column = keyboard.layout->getCurrentColumn();
     const int row = keyboard.layout->getCurrentRow();
 
-    desktop().sendPrivate(20, 'B');
+    desktop().sendPrivate(private_message::kDrive, 'B');
 
     EXPECT_EQ(keyboard.layout->getCurrentColumn(), column);
     EXPECT_EQ(keyboard.layout->getCurrentRow(), row);
@@ -85,7 +89,7 @@ TEST_F(PrivateMessageTest, UnknownLetterDoesNothing) {
 }
 
 TEST_F(PrivateMessageTest, SnapPutsThePointerOnTheCentreOfTheKey) {
-    setSetting("Zoom", "4");
+    setSetting(settings::kZoom, "4");
     CPelvokDlg& keyboard = startTyping();
     keyboard.highlightState = 1;
     const platform::Rect rect = windowRect();
@@ -93,7 +97,7 @@ TEST_F(PrivateMessageTest, SnapPutsThePointerOnTheCentreOfTheKey) {
     desktop().pointer().moveTo(platform::Point{rect.left + 130, rect.top + 250});
     desktop().framework().clearInvalidations();
 
-    desktop().sendPrivate(31, 0);
+    desktop().sendPrivate(private_message::kSnap, 0);
 
     ASSERT_EQ(pointerSets().size(), 1u);
     EXPECT_EQ(pointerSets()[0].x, rect.left + 148);
@@ -106,14 +110,14 @@ TEST_F(PrivateMessageTest, SnapPutsThePointerOnTheCentreOfTheKey) {
 }
 
 TEST_F(PrivateMessageTest, ResetClearsTheLineAndRepaintsTheStrip) {
-    setSetting("Zoom", "2");
+    setSetting(settings::kZoom, "2");
     CPelvokDlg& keyboard = startTyping();
     click('s');
     click('i');
     keyboard.suggestions[2] = "sitio";
     desktop().framework().clearInvalidations();
 
-    desktop().sendPrivate(33, 0);
+    desktop().sendPrivate(private_message::kResetLine, 0);
 
     EXPECT_EQ(keyboard.textLine, "_");
     EXPECT_EQ(keyboard.cursorPos, 0);
@@ -129,10 +133,10 @@ TEST_F(PrivateMessageTest, ResetClearsTheLineAndRepaintsTheStrip) {
 TEST_F(PrivateMessageTest, SizeCommandsSetTheStep) {
     CPelvokDlg& keyboard = startTyping();
     for (int step = 1; step <= 4; ++step) {
-        desktop().command(32773 + step);
+        desktop().command(ID_SIZE_SMALL + step - 1);
         EXPECT_EQ(keyboard.zoom, step);
     }
-    desktop().command(32778);  // not a menu item
+    desktop().command(ID_SIZE_EXTRA_BIG + 1);  // not a menu item
     EXPECT_EQ(keyboard.zoom, 4);
 }
 

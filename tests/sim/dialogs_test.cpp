@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/sim/SimDesktop.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -78,17 +79,18 @@ TEST_F(DialogsTest, ClosingTheDialogWhileItIsUpCancelsIt) {
 
 TEST_F(DialogsTest, MenusAreAnsweredFromTheQueueThenZero) {
     platform::Dialogs& dialogs = desktop.platform().dialogs;
-    desktop.queueMenuAnswer(32775);
+    desktop.queueMenuAnswer(ID_SIZE_MEDIUM);
     desktop.queueMenuAnswer(0);
-    EXPECT_EQ(dialogs.trackPopupMenu(32773, {500, 600}, {32777}), 32775);
-    EXPECT_EQ(dialogs.trackPopupMenu(32773, {500, 600}, {}), 0);
-    EXPECT_EQ(dialogs.trackPopupMenu(32771, {10, 20}, {}), 0);
+    EXPECT_EQ(dialogs.trackPopupMenu(IDR_MENU_SIZE, {500, 600}, {ID_SIZE_EXTRA_BIG}),
+              ID_SIZE_MEDIUM);
+    EXPECT_EQ(dialogs.trackPopupMenu(IDR_MENU_SIZE, {500, 600}, {}), 0);
+    EXPECT_EQ(dialogs.trackPopupMenu(IDR_MENU_SUGGESTION, {10, 20}, {}), 0);
 
     const auto& menus = desktop.dialogs().menus();
     ASSERT_EQ(menus.size(), 3u);
-    EXPECT_EQ(menus[0].menuId, 32773);
-    EXPECT_EQ(menus[0].disabledItems, std::vector<int>{32777});
-    EXPECT_EQ(menus[2].menuId, 32771);
+    EXPECT_EQ(menus[0].menuId, IDR_MENU_SIZE);
+    EXPECT_EQ(menus[0].disabledItems, std::vector<int>{ID_SIZE_EXTRA_BIG});
+    EXPECT_EQ(menus[2].menuId, IDR_MENU_SUGGESTION);
     EXPECT_EQ(menus[2].screen.x, 10);
 }
 

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "platform/sim/SimDesktop.h"
+#include "resources/resource_ids.h"
+#include "window/private_messages.h"
 
 namespace {
 
@@ -81,9 +83,9 @@ TEST_F(FrameworkTest, EachPostedMessageIsPreTranslatedFirst) {
     desktop.mouseMove(5, 6);
     desktop.leftClick(300, 200);
     desktop.rightClick(1, 2);
-    desktop.command(32774);
-    desktop.postPrivate(31, 0);
-    EXPECT_EQ(desktop.sendPrivate(20, 'W'), 7);
+    desktop.command(ID_SIZE_SMALL);
+    desktop.postPrivate(private_message::kSnap, 0);
+    EXPECT_EQ(desktop.sendPrivate(private_message::kDrive, 'W'), 7);
     EXPECT_EQ(dialog.take(),
               (Log{"pre", "move", "activate", "pre", "lbutton " + std::to_string(200 << 16 | 300),
                    "activate", "pre", "rbutton " + std::to_string(2 << 16 | 1), "pre",
@@ -124,8 +126,8 @@ TEST_F(FrameworkTest, NothingIsDeliveredAfterTheDialogEnds) {
     desktop.platform().framework.invalidate(nullptr);
     desktop.mouseMove(1, 1);
     desktop.leftClick(1, 1);
-    EXPECT_EQ(desktop.sendPrivate(10, 0), 0);
-    desktop.command(32774);
+    EXPECT_EQ(desktop.sendPrivate(private_message::kShow, 0), 0);
+    desktop.command(ID_SIZE_SMALL);
     desktop.close();
     EXPECT_FALSE(desktop.paintIfNeeded());
     EXPECT_TRUE(dialog.take().empty());

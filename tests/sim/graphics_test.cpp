@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "platform/raster/bmp.h"
 #include "platform/sim/SimDesktop.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ class GraphicsTest : public testing::Test {
 protected:
     GraphicsTest() {
         raster::Image picture(40, 30, platform::Color{156, 207, 255});
-        raster::writeBmp(picture, pictures.home() + "/157.bmp");
+        raster::writeBmp(picture, pictures.home() + "/" + std::to_string(IDB_SYMBOLS_1) + ".bmp");
         options.picturesFolder = pictures.home();
         desktop = std::make_unique<sim::SimDesktop>(options);
         keyboard = desktop->windows().createKeyboardWindow();
@@ -28,18 +30,19 @@ protected:
 
 TEST_F(GraphicsTest, PicturesLoadFromTheFolderOrFail) {
     platform::Graphics& graphics = desktop->platform().graphics;
-    const auto picture = graphics.loadPicture(157);
+    const auto picture = graphics.loadPicture(IDB_SYMBOLS_1);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->width(), 40);
-    EXPECT_EQ(graphics.loadPicture(158), nullptr);
-    desktop->graphics().setPictureFails(157, true);
-    EXPECT_EQ(graphics.loadPicture(157), nullptr);
-    EXPECT_EQ(desktop->graphics().loadedPictures(), (std::vector<int>{157, 158, 157}));
+    EXPECT_EQ(graphics.loadPicture(IDB_SYMBOLS_2), nullptr);
+    desktop->graphics().setPictureFails(IDB_SYMBOLS_1, true);
+    EXPECT_EQ(graphics.loadPicture(IDB_SYMBOLS_1), nullptr);
+    EXPECT_EQ(desktop->graphics().loadedPictures(),
+              (std::vector<int>{IDB_SYMBOLS_1, IDB_SYMBOLS_2, IDB_SYMBOLS_1}));
 }
 
 TEST_F(GraphicsTest, ACompositionReachesTheWindowWhenPresented) {
     platform::Graphics& graphics = desktop->platform().graphics;
-    const auto picture = graphics.loadPicture(157);
+    const auto picture = graphics.loadPicture(IDB_SYMBOLS_1);
     auto composition = graphics.createComposition(40, 30);
     ASSERT_NE(composition, nullptr);
     composition->copyPicture(*picture);
@@ -59,7 +62,7 @@ TEST_F(GraphicsTest, ACompositionReachesTheWindowWhenPresented) {
     const auto& log = desktop->graphics().drawLog();
     ASSERT_EQ(log.size(), 4u);
     EXPECT_EQ(log[0].kind, DrawRecord::Kind::CopyPicture);
-    EXPECT_EQ(log[0].pictureId, 157);
+    EXPECT_EQ(log[0].pictureId, IDB_SYMBOLS_1);
     EXPECT_EQ(log[1].kind, DrawRecord::Kind::TextOut);
     EXPECT_EQ(log[1].font.height, 18);
     EXPECT_FALSE(log[1].onWindow);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/caps_lock.h"
+#include "model/key_codes.h"
 #include "platform/sim/SimDesktop.h"
 
 namespace {
@@ -24,18 +25,18 @@ public:
 TEST(KeystrokesTest, LogsEveryKeystrokeInOrderWithCharactersMarked) {
     sim::SimDesktop desktop;
     platform::Keystrokes& keys = desktop.platform().keystrokes;
-    keys.keybdEvent(0x10, 0, 0);
+    keys.keybdEvent(vk::kShift, 0, 0);
     keys.typeCharacter(0xE1);
-    keys.keybdEvent(0x2E, 142, kKeyUp | kKeyExtended);
+    keys.keybdEvent(vk::kDelete, vk::kDeleteScan, kKeyUp | kKeyExtended);
 
     const std::vector<sim::KeystrokeRecord>& log = desktop.keystrokes().log();
     ASSERT_EQ(log.size(), 3u);
     EXPECT_FALSE(log[0].isCharacter);
-    EXPECT_EQ(log[0].vk, 0x10);
+    EXPECT_EQ(log[0].vk, vk::kShift);
     EXPECT_TRUE(log[1].isCharacter);
     EXPECT_EQ(log[1].ch, 0xE1);
-    EXPECT_EQ(log[2].vk, 0x2E);
-    EXPECT_EQ(log[2].scan, 142);
+    EXPECT_EQ(log[2].vk, vk::kDelete);
+    EXPECT_EQ(log[2].scan, vk::kDeleteScan);
     EXPECT_TRUE(log[2].keyUp());
 }
 
@@ -43,11 +44,11 @@ TEST(KeystrokesTest, CapsLockTogglesOnItsInjectedPressOnly) {
     sim::SimDesktop desktop;
     platform::Keystrokes& keys = desktop.platform().keystrokes;
     EXPECT_FALSE(keys.capsLockToggled());
-    keys.keybdEvent(0x14, 0, kKeyExtended);
+    keys.keybdEvent(vk::kCapsLock, 0, kKeyExtended);
     EXPECT_TRUE(keys.capsLockToggled());
-    keys.keybdEvent(0x14, 0, kKeyExtended | kKeyUp);
+    keys.keybdEvent(vk::kCapsLock, 0, kKeyExtended | kKeyUp);
     EXPECT_TRUE(keys.capsLockToggled());
-    keys.keybdEvent(0x14, 0, 0);
+    keys.keybdEvent(vk::kCapsLock, 0, 0);
     EXPECT_FALSE(keys.capsLockToggled());
     desktop.keystrokes().setCapsLock(true);
     EXPECT_TRUE(keys.capsLockToggled());

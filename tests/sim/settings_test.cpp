@@ -1,3 +1,5 @@
+#include "window/settings.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -8,8 +10,6 @@
 #include "platform/sim/SimSettings.h"
 
 namespace {
-
-const std::string kKey = "SOFTWARE\\KeyBoardQuorvel";
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -27,53 +27,54 @@ TEST_F(SettingsTest, FileKeepsEveryValueByteForByteAcrossARestart) {
     const std::string awkward = std::string("tab\there\nline\r%41 and NUL\0end", 30);
     {
         sim::SimSettings settings(file);
-        settings.createKey(kKey);
-        settings.writeValue(kKey, "ruta_BD", path);
-        settings.writeValue(kKey, "odd", awkward);
-        settings.writeValue(kKey, "empty", "");
+        settings.createKey(kSettingsKey);
+        settings.writeValue(kSettingsKey, settings::kDictionaryPath, path);
+        settings.writeValue(kSettingsKey, "odd", awkward);
+        settings.writeValue(kSettingsKey, "empty", "");
         settings.createKey("SOFTWARE\\Empty");
     }
-    EXPECT_NE(readFile(file).find(kKey + "\truta_BD\t" + path + "\n"), std::string::npos)
+    EXPECT_NE(readFile(file).find(std::string(kSettingsKey) + "\truta_BD\t" + path + "\n"),
+              std::string::npos)
         << "plain bytes are written as they are";
 
     sim::SimSettings reloaded(file);
-    EXPECT_TRUE(reloaded.openKey(kKey));
+    EXPECT_TRUE(reloaded.openKey(kSettingsKey));
     EXPECT_TRUE(reloaded.openKey("SOFTWARE\\Empty"));
-    EXPECT_EQ(reloaded.readValue(kKey, "ruta_BD"), path);
-    EXPECT_EQ(reloaded.readValue(kKey, "odd"), awkward);
-    EXPECT_EQ(reloaded.readValue(kKey, "empty"), "");
-    EXPECT_EQ(reloaded.readValue(kKey, "missing"), std::nullopt);
+    EXPECT_EQ(reloaded.readValue(kSettingsKey, settings::kDictionaryPath), path);
+    EXPECT_EQ(reloaded.readValue(kSettingsKey, "odd"), awkward);
+    EXPECT_EQ(reloaded.readValue(kSettingsKey, "empty"), "");
+    EXPECT_EQ(reloaded.readValue(kSettingsKey, "missing"), std::nullopt);
 }
 
 TEST_F(SettingsTest, LoadsAHandWrittenFile) {
-    std::ofstream(file) << kKey << "\tZoom\t4\r\n" << kKey << "\tPosition\t6\n";
+    std::ofstream(file) << kSettingsKey << "\tZoom\t4\r\n" << kSettingsKey << "\tPosition\t6\n";
     sim::SimSettings settings(file);
-    EXPECT_EQ(settings.readValue(kKey, "Zoom"), "4");
-    EXPECT_EQ(settings.readValue(kKey, "Position"), "6");
+    EXPECT_EQ(settings.readValue(kSettingsKey, settings::kZoom), "4");
+    EXPECT_EQ(settings.readValue(kSettingsKey, settings::kPosition), "6");
 }
 
 TEST(SimSettingsTest, AnUnopenableKeyCanBeNeitherOpenedReadNorWritten) {
     sim::SimSettings settings;
-    settings.setValue(kKey, "Zoom", "2");
-    settings.setUnopenable(kKey, true);
-    EXPECT_FALSE(settings.openKey(kKey));
-    EXPECT_EQ(settings.readValue(kKey, "Zoom"), std::nullopt);
-    settings.writeValue(kKey, "Zoom", "3");
-    settings.setUnopenable(kKey, false);
-    EXPECT_EQ(settings.readValue(kKey, "Zoom"), "2");
+    settings.setValue(kSettingsKey, settings::kZoom, "2");
+    settings.setUnopenable(kSettingsKey, true);
+    EXPECT_FALSE(settings.openKey(kSettingsKey));
+    EXPECT_EQ(settings.readValue(kSettingsKey, settings::kZoom), std::nullopt);
+    settings.writeValue(kSettingsKey, settings::kZoom, "3");
+    settings.setUnopenable(kSettingsKey, false);
+    EXPECT_EQ(settings.readValue(kSettingsKey, settings::kZoom), "2");
     EXPECT_TRUE(settings.writes().empty());
 }
 
 TEST(SimSettingsTest, MissingKeyIsNotCreatedByAWriteAndNamesIgnoreCase) {
     sim::SimSettings settings;
-    EXPECT_FALSE(settings.openKey(kKey));
-    settings.writeValue(kKey, "Zoom", "1");
-    EXPECT_FALSE(settings.hasKey(kKey));
+    EXPECT_FALSE(settings.openKey(kSettingsKey));
+    settings.writeValue(kSettingsKey, settings::kZoom, "1");
+    EXPECT_FALSE(settings.hasKey(kSettingsKey));
 
-    settings.createKey(kKey);
-    settings.writeValue(kKey, "Zoom", "1");
+    settings.createKey(kSettingsKey);
+    settings.writeValue(kSettingsKey, settings::kZoom, "1");
     EXPECT_TRUE(settings.openKey("software\\keyboardquorvel"));
-    EXPECT_EQ(settings.readValue(kKey, "ZOOM"), "1");
+    EXPECT_EQ(settings.readValue(kSettingsKey, "ZOOM"), "1");
     ASSERT_EQ(settings.writes().size(), 1u);
     EXPECT_EQ(settings.writes()[0].name, "Zoom");
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 
+#include "model/key_codes.h"
 #include "platform/sim/SimDesktop.h"
 
 namespace {
@@ -12,78 +13,82 @@ struct Case {
     int expected;  // shift state << 8 | virtual key, or -1
 };
 
+constexpr int withShift(int key) { return vk::kShiftState << 8 | key; }
+constexpr int withControl(int key) { return vk::kControlState << 8 | key; }
+constexpr int withAltGr(int key) { return vk::kAltGrState << 8 | key; }
+
 TEST(SpanishLayoutTest, CharactersGiveTheKeysOfTheSpanishLayout) {
     const Case cases[] = {
         // Letters: lower case plain, capitals with Shift.
-        {'a', 0x041},
-        {'m', 0x04D},
-        {'z', 0x05A},
-        {'A', 0x141},
-        {'T', 0x154},
-        {'Z', 0x15A},
+        {'a', 0x41},
+        {'m', 0x4D},
+        {'z', vk::kZ},
+        {'A', withShift(0x41)},
+        {'T', withShift(0x54)},
+        {'Z', withShift(vk::kZ)},
         // Digits and their shifted characters.
-        {'1', 0x031},
-        {'5', 0x035},
-        {'0', 0x030},
-        {'!', 0x131},
-        {'"', 0x132},
-        {'\xB7', 0x133},
-        {'$', 0x134},
-        {'%', 0x135},
-        {'&', 0x136},
-        {'/', 0x137},
-        {'(', 0x138},
-        {')', 0x139},
-        {'=', 0x130},
+        {'1', 0x31},
+        {'5', 0x35},
+        {'0', 0x30},
+        {'!', withShift(0x31)},
+        {'"', withShift(0x32)},
+        {'\xB7', withShift(0x33)},
+        {'$', withShift(0x34)},
+        {'%', withShift(0x35)},
+        {'&', withShift(0x36)},
+        {'/', withShift(0x37)},
+        {'(', withShift(0x38)},
+        {')', withShift(0x39)},
+        {'=', withShift(0x30)},
         // The two keys after the digits.
-        {'\'', 0x0DB},
-        {'?', 0x1DB},
-        {'\xA1', 0x0DD},
-        {'\xBF', 0x1DD},
+        {'\'', vk::kQuestionKey},
+        {'?', withShift(vk::kQuestionKey)},
+        {'\xA1', vk::kInvertedQuestionKey},
+        {'\xBF', withShift(vk::kInvertedQuestionKey)},
         // Left of the digits: ordinal indicators.
-        {'\xBA', 0x0DC},
-        {'\xAA', 0x1DC},
+        {'\xBA', 0xDC},
+        {'\xAA', withShift(0xDC)},
         // AltGr.
-        {'\\', 0x6DC},
-        {'|', 0x631},
-        {'@', 0x632},
-        {'#', 0x633},
-        {'~', 0x634},
-        {'\x80', 0x635},
-        {'\xAC', 0x636},
-        {'[', 0x6BA},
-        {']', 0x6BB},
-        {'{', 0x6DE},
-        {'}', 0x6BF},
+        {'\\', withAltGr(0xDC)},
+        {'|', withAltGr(0x31)},
+        {'@', withAltGr(0x32)},
+        {'#', withAltGr(0x33)},
+        {'~', withAltGr(0x34)},
+        {'\x80', withAltGr(0x35)},
+        {'\xAC', withAltGr(0x36)},
+        {'[', withAltGr(0xBA)},
+        {']', withAltGr(0xBB)},
+        {'{', withAltGr(0xDE)},
+        {'}', withAltGr(vk::kCedillaKey)},
         // Dead keys.
-        {'`', 0x0BA},
-        {'^', 0x1BA},
-        {'\xB4', 0x0DE},
-        {'\xA8', 0x1DE},
+        {'`', 0xBA},
+        {'^', withShift(0xBA)},
+        {'\xB4', 0xDE},
+        {'\xA8', withShift(0xDE)},
         // The other punctuation keys, and the letters of their own.
-        {'+', 0x0BB},
-        {'*', 0x1BB},
-        {',', 0x0BC},
-        {';', 0x1BC},
-        {'.', 0x0BE},
-        {':', 0x1BE},
-        {'-', 0x0BD},
-        {'_', 0x1BD},
-        {'<', 0x0E2},
-        {'>', 0x1E2},
-        {'\xF1', 0x0C0},
-        {'\xD1', 0x1C0},
-        {'\xE7', 0x0BF},
-        {'\xC7', 0x1BF},
+        {'+', 0xBB},
+        {'*', withShift(0xBB)},
+        {',', 0xBC},
+        {';', withShift(0xBC)},
+        {'.', 0xBE},
+        {':', withShift(0xBE)},
+        {'-', 0xBD},
+        {'_', withShift(0xBD)},
+        {'<', 0xE2},
+        {'>', withShift(0xE2)},
+        {'\xF1', vk::kEnyeKey},
+        {'\xD1', withShift(vk::kEnyeKey)},
+        {'\xE7', vk::kCedillaKey},
+        {'\xC7', withShift(vk::kCedillaKey)},
         // Control characters, space.
-        {'\x01', 0x241},
-        {'\x14', 0x254},
-        {'\x1A', 0x25A},
-        {'\x08', 0x008},
-        {'\x09', 0x009},
-        {'\x0D', 0x00D},
-        {'\x1B', 0x01B},
-        {' ', 0x020},
+        {'\x01', withControl(0x41)},
+        {'\x14', withControl(0x54)},
+        {'\x1A', withControl(vk::kZ)},
+        {'\x08', vk::kBackspace},
+        {'\x09', vk::kTab},
+        {'\x0D', vk::kReturn},
+        {'\x1B', vk::kEscape},
+        {' ', vk::kSpace},
         // Accented vowels need a dead key; nothing else types them.
         {'\xE1', -1},
         {'\xE9', -1},
@@ -118,7 +123,8 @@ TEST(SpanishLayoutTest, NoTwoCharactersShareAKeyAndState) {
             desktop.platform().keystrokes.vkKeyScan(static_cast<std::uint8_t>(ch));
         if (code == -1) continue;
         const int state = (code >> 8) & 0xFF;
-        EXPECT_TRUE(state == 0 || state == 1 || state == 2 || state == 6)
+        EXPECT_TRUE(state == 0 || state == vk::kShiftState || state == vk::kControlState ||
+                    state == vk::kAltGrState)
             << "character " << ch << " state " << state;
         const auto [it, fresh] = owner.emplace(code, ch);
         EXPECT_TRUE(fresh) << "characters " << it->second << " and " << ch << " share 0x"

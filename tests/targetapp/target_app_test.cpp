@@ -4,11 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "model/key_codes.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimTargetApp.h"
 #include "platform/sim/SpanishLayout.h"
 
 namespace {
+
+using namespace vk;
 
 struct Stroke {
     std::uint8_t vk = 0;
@@ -55,14 +58,11 @@ Strokes typed(const std::string& text) {
     for (char c : text) {
         const std::int16_t scanned = sim::spanishVkKeyScan(static_cast<std::uint8_t>(c));
         const auto vk = static_cast<std::uint8_t>(scanned & 0xFF);
-        strokes = strokes + (((scanned >> 8) & 1) != 0 ? shifted(vk) : tap(vk));
+        strokes = strokes + (((scanned >> 8) & kShiftState) != 0 ? shifted(vk) : tap(vk));
     }
     return strokes;
 }
 
-constexpr std::uint8_t kLeft = 0x25, kRight = 0x27, kUp = 0x26, kDown = 0x28;
-constexpr std::uint8_t kHome = 0x24, kEnd = 0x23, kBack = 0x08, kDelete = 0x2E;
-constexpr std::uint8_t kEnter = 0x0D, kTab = 0x09, kCaps = 0x14;
 constexpr std::uint8_t kAcute = 0xDE, kGrave = 0xBA;  // dead keys
 
 // The keyboard's delete-word sequence.
@@ -87,13 +87,14 @@ TEST(SimTargetAppTest, AppliesKeystrokesAsTheSpanishLayoutDoes) {
         {"plain letters", "", typed("hola"), "hola", 4},
         {"Shift gives capitals", "", shifted('H') + typed("ola"), "Hola", 4},
         {"extended flag changes nothing", "", Strokes{{'A', 0, 1}, {'A', 0, 3}}, "a", 1},
-        {"Caps Lock turns letters", "", tap(kCaps) + typed("hola"), "HOLA", 4},
-        {"Caps Lock with Shift gives lower case", "", tap(kCaps) + shifted('A'), "a", 1},
-        {"Caps Lock turns n tilde and c cedilla", "", tap(kCaps) + tap(0xC0) + tap(0xBF),
-         "\xD1\xC7", 2},
-        {"Caps Lock leaves digits and marks", "", tap(kCaps) + tap('1') + tap(0xBC), "1,", 2},
-        {"Caps Lock toggles back", "", tap(kCaps) + tap(kCaps) + typed("a"), "a", 1},
-        {"shifted marks", "", shifted('1') + shifted(0xDD) + shifted(0xDB) + shifted('7'),
+        {"Caps Lock turns letters", "", tap(kCapsLock) + typed("hola"), "HOLA", 4},
+        {"Caps Lock with Shift gives lower case", "", tap(kCapsLock) + shifted('A'), "a", 1},
+        {"Caps Lock turns n tilde and c cedilla", "",
+         tap(kCapsLock) + tap(kEnyeKey) + tap(kCedillaKey), "\xD1\xC7", 2},
+        {"Caps Lock leaves digits and marks", "", tap(kCapsLock) + tap('1') + tap(0xBC), "1,", 2},
+        {"Caps Lock toggles back", "", tap(kCapsLock) + tap(kCapsLock) + typed("a"), "a", 1},
+        {"shifted marks", "",
+         shifted('1') + shifted(kInvertedQuestionKey) + shifted(kQuestionKey) + shifted('7'),
          "!\xBF?/", 4},
         {"key-ups type nothing", "", raw("41/2 31/2"), "", 0},
         {"Alt alone types nothing", "", raw("12/0") + tap('A') + raw("12/2"), "", 0},
@@ -116,15 +117,16 @@ TEST(SimTargetAppTest, AppliesKeystrokesAsTheSpanishLayoutDoes) {
         {"diaeresis with space", "", shifted(kAcute) + tap(' '), "\xA8", 1},
         {"accent with a consonant", "", tap(kAcute) + typed("t"), "\xB4t", 2},
         {"accent with another accent", "", tap(kAcute) + tap(kGrave), "\xB4`", 2},
-        {"accent with Caps Lock vowel", "", tap(kCaps) + tap(kAcute) + typed("a"), "\xC1", 1},
-        {"Backspace drops a waiting accent", "ab", tap(kAcute) + tap(kBack) + typed("e"), "ae", 2},
-        {"accent then Enter", "", tap(kAcute) + tap(kEnter), "\xB4\r\n", 3},
+        {"accent with Caps Lock vowel", "", tap(kCapsLock) + tap(kAcute) + typed("a"), "\xC1", 1},
+        {"Backspace drops a waiting accent", "ab", tap(kAcute) + tap(kBackspace) + typed("e"), "ae",
+         2},
+        {"accent then Enter", "", tap(kAcute) + tap(kReturn), "\xB4\r\n", 3},
         // Editing and moving.
-        {"Backspace", "hola", tap(kBack), "hol", 3},
-        {"Backspace at the start", "hola", tap(kHome) + tap(kBack), "hola", 0},
+        {"Backspace", "hola", tap(kBackspace), "hol", 3},
+        {"Backspace at the start", "hola", tap(kHome) + tap(kBackspace), "hola", 0},
         {"Delete", "hola", tap(kHome) + tap(kDelete), "ola", 0},
         {"Delete at the end", "hola", tap(kDelete), "hola", 4},
-        {"arrows then Backspace", "hola", tap(kLeft) + tap(kLeft) + tap(kBack), "hla", 1},
+        {"arrows then Backspace", "hola", tap(kLeft) + tap(kLeft) + tap(kBackspace), "hla", 1},
         {"End and Right at the end", "hola", tap(kHome) + tap(kEnd) + tap(kRight), "hola", 4},
         {"insert in the middle", "hla", tap(kHome) + tap(kRight) + typed("o"), "hola", 2},
         {"Shift+Left selection replaced", "hola", shifted(kLeft) + shifted(kLeft) + typed("x"),
@@ -142,8 +144,8 @@ TEST(SimTargetAppTest, AppliesKeystrokesAsTheSpanishLayoutDoes) {
         {"Control+Right", "uno dos tres",
          tap(kHome) + control(kRight) + control(kRight) + typed("x"), "uno dos xtres", 9},
         {"Tab", "a", tap(kTab), "a\t", 2},
-        {"Enter inserts CR LF", "a", tap(kEnter) + typed("b"), "a\r\nb", 4},
-        {"Backspace takes the line end whole", "a\r\nb", tap(kBack) + tap(kBack), "a", 1},
+        {"Enter inserts CR LF", "a", tap(kReturn) + typed("b"), "a\r\nb", 4},
+        {"Backspace takes the line end whole", "a\r\nb", tap(kBackspace) + tap(kBackspace), "a", 1},
         {"Left steps over the line end", "a\r\nb", tap(kLeft) + tap(kLeft) + typed("x"), "ax\r\nb",
          2},
         {"Home and End within the line", "abc\r\nde", tap(kHome) + typed("x") + tap(kEnd),

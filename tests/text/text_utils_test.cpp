@@ -4,7 +4,18 @@
 
 #include <string>
 
+#include "model/key_codes.h"
+
 namespace {
+
+using cp1252::kAcute;
+using cp1252::kCapitalCCedilla;
+using cp1252::kCapitalNTilde;
+using cp1252::kCircumflex;
+using cp1252::kDiaeresis;
+using cp1252::kGrave;
+using cp1252::kSmallCCedilla;
+using cp1252::kSmallNTilde;
 
 // The 40 accented vowels: capitals by vowel (grave, acute, circumflex,
 // diaeresis), then the lower-case ones.
@@ -19,7 +30,7 @@ TEST(CharAt, OutsideTheStringReadsZero) {
     const std::string s = "a\xF1";
     EXPECT_EQ(charAt(s, -1), 0);
     EXPECT_EQ(charAt(s, 0), 'a');
-    EXPECT_EQ(charAt(s, 1), 0xF1);
+    EXPECT_EQ(charAt(s, 1), kSmallNTilde);
     EXPECT_EQ(charAt(s, 2), 0);
     EXPECT_EQ(charAt("", 0), 0);
 }
@@ -38,7 +49,7 @@ TEST(CharacterClasses, WordCharactersAndAccentedVowelsNeverOverlap) {
     for (char c : kAccentedCapitals + kAccentedSmall) {
         EXPECT_TRUE(IsAccentedVowel(byte(c))) << int(byte(c));
     }
-    for (unsigned char c : {0xC7, 0xD1, 0xE7, 0xF1}) {  // Ç Ñ ç ñ
+    for (unsigned char c : {kCapitalCCedilla, kCapitalNTilde, kSmallCCedilla, kSmallNTilde}) {
         EXPECT_TRUE(IsWordChar(c)) << int(c);
     }
     // Ã Å Æ Õ Ø Ý and their lower-case forms are in neither class.
@@ -56,11 +67,11 @@ TEST(ConvertCase, ChangesOnlyAsciiLettersCedillaTildeAndAccentedVowels) {
     };
     // clang-format off
     const Case cases[] = {
-        {1, 0xF1, 0xD1}, {2, 0xD1, 0xF1},  // ñ Ñ
+        {1, kSmallNTilde, kCapitalNTilde}, {2, kCapitalNTilde, kSmallNTilde},
         {1, 0xFF, 0xFF}, {2, 0xC3, 0xC3},  // ÿ and Ã stay
         {1, 'a', 'A'},   {0, 'a', 'A'},   {7, 'z', 'Z'},   {2, 'A', 'a'},
         {1, 'A', 'A'},   {2, 'a', 'a'},   {1, '1', '1'},
-        {1, 0xE7, 0xC7}, {2, 0xC7, 0xE7},  // ç Ç
+        {1, kSmallCCedilla, kCapitalCCedilla}, {2, kCapitalCCedilla, kSmallCCedilla},
         {1, 0xE0, 0xC0}, {2, 0xDC, 0xFC},  // à À, Ü ü
         {1, 0xE3, 0xE3}, {1, 0xFD, 0xFD},  // ã ý
         {2, 0xD7, 0xD7}, {1, 0xF7, 0xF7},  // × ÷
@@ -161,7 +172,7 @@ TEST(CleanWord, DerivedFormsOfAWord) {
 }
 
 TEST(DeadKeys, CombineAndSplitAreInverse) {
-    const unsigned char accents[] = {0x60, 0xB4, 0x5E, 0xA8};  // grave, acute, ^, ¨
+    const unsigned char accents[] = {kGrave, kAcute, kCircumflex, kDiaeresis};
     const std::string vowels = "AEIOU";
     for (int v = 0; v < 5; ++v) {
         for (int a = 0; a < 4; ++a) {
@@ -181,19 +192,20 @@ TEST(DeadKeys, CombineAndSplitAreInverse) {
 }
 
 TEST(DeadKeys, OtherPairsGiveTheAccentOrASpace) {
-    EXPECT_EQ(CombineDeadKey(0xB4, 'e'), 0xE9);  // ´ e: é
-    EXPECT_EQ(CombineDeadKey(0xB4, 'y'), 0xB4);
+    EXPECT_EQ(CombineDeadKey(kAcute, 'e'), 0xE9);  // é
+    EXPECT_EQ(CombineDeadKey(kAcute, 'y'), kAcute);
     EXPECT_EQ(CombineDeadKey('~', 'a'), '~');
-    EXPECT_EQ(CombineDeadKey(0xA8, 0xE9), 0xA8);  // already accented
+    EXPECT_EQ(CombineDeadKey(kDiaeresis, 0xE9), kDiaeresis);  // already accented
     EXPECT_EQ(CombineDeadKey(0, 'a'), 0);
 
     unsigned char out = 'k';
-    EXPECT_EQ(SplitAccentedVowel(0xFA, out), 0xB4);  // ú
+    EXPECT_EQ(SplitAccentedVowel(0xFA, out), kAcute);  // ú
     EXPECT_EQ(out, 'u');
-    EXPECT_EQ(SplitAccentedVowel(0xDC, out), 0xA8);  // Ü
+    EXPECT_EQ(SplitAccentedVowel(0xDC, out), kDiaeresis);  // Ü
     EXPECT_EQ(out, 'U');
     out = 'k';
-    for (unsigned char other : {0xE3, 0xF1, 0xFF, 0x80}) {  // ã ñ ÿ €
+    const unsigned char others[] = {0xE3, kSmallNTilde, 0xFF, 0x80};  // ã ñ ÿ €
+    for (unsigned char other : others) {
         EXPECT_EQ(SplitAccentedVowel(other, out), ' ') << int(other);
         EXPECT_EQ(out, 'k');
     }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "model/key_codes.h"
 #include "tests/typing/typing_fixture.h"
 
 namespace {
@@ -15,8 +16,6 @@ using typing_test::TypingTest;
 using typing_test::withShift;
 
 using CompositionTest = TypingTest;
-
-constexpr unsigned char kQuestionKey = 0xBF;  // the key of the inverted question mark
 
 // Flags as letters: C Caps Lock, L Shift latched, U Shift consumed, Y symbols
 // page, S sentence start, A selection active, B space absorbed.
@@ -65,12 +64,12 @@ TEST_F(CompositionTest, EditsTheLineAsTheKeystrokesEditedTheTarget) {
         {"casa _", plain('-'), "", "", "casa-_", "B"},
         {"3_", plain('.'), "Y", "", "3._", "Y"},
         // Inverted and closing question marks.
-        {"hola _", withShift(kQuestionKey), "", "", "hola \xBF_", ""},
-        {"hola_", withShift(kQuestionKey), "", "", "hola?_", ""},
-        {"hola \xBF_", withShift(kQuestionKey), "", "", "hola? _", ""},
-        {" \xBF_", withShift(kQuestionKey), "", "", "? _", ""},
-        {"ab\xBF_", withShift(kQuestionKey), "", "", "ab? _", ""},
-        {"hola_", withShift(kQuestionKey), "Y", "", "hola\xBF_", "Y"},
+        {"hola _", withShift(cp1252::kInvertedQuestion), "", "", "hola \xBF_", ""},
+        {"hola_", withShift(cp1252::kInvertedQuestion), "", "", "hola?_", ""},
+        {"hola \xBF_", withShift(cp1252::kInvertedQuestion), "", "", "hola? _", ""},
+        {" \xBF_", withShift(cp1252::kInvertedQuestion), "", "", "? _", ""},
+        {"ab\xBF_", withShift(cp1252::kInvertedQuestion), "", "", "ab? _", ""},
+        {"hola_", withShift(cp1252::kInvertedQuestion), "Y", "", "hola\xBF_", "Y"},
         // Dead keys and case.
         {"\xB4_", plain('e'), "", "", "\xE9_", ""},
         {"\xB4_", plain('e'), "C", "", "\xC9_", "C"},
@@ -83,46 +82,46 @@ TEST_F(CompositionTest, EditsTheLineAsTheKeystrokesEditedTheTarget) {
         {"_", plain('a'), "CS", "", "A_", "CS"},
         {"_", withShift('a'), "LS", "", "A_", "S"},
         // Control keys.
-        {"_", control(8), "S", "", "_", "S"},
-        {"_", control(37), "S", "", "_", "S"},
-        {"ab_", control(39), "", "", "ab_", ""},
-        {"ab_", control(46), "", "", "ab_", ""},
-        {"ab_", control(37), "", "", "a_b", ""},
-        {"a_b", control(39), "", "", "ab_", ""},
-        {"ho_la", control(46), "", "", "ho_a", ""},
-        {"hola_", control(8), "", "", "hol_", ""},
-        {"hola_", control(8), "AL", "", "_", "S"},
-        {"la casa  _x", control(7), "", "", "la _x", ""},
-        {"la casa_", control(7), "AL", "", "_", "S"},
-        {"ab_cd", control(9), "", "", "_cd", ""},
-        {"ab_cd", control(38), "", "", "_cd", ""},
-        {"ab_cd", control(40), "", "", "_cd", ""},
-        {"hola_", control(13), "", "", "_", "S"},
-        {"hola _", control(13), "", "", "_", "S"},
-        {"hola_", control(31), "", "", "_", "S"},
-        {"hola_", control(32), "", "", "_", "S"},
-        {"hola_", control(19), "", "", "_", "S"},
-        {"hola_", control(31), "A", "", "hola_", "A"},
-        {"ho_la", control(11), "", "", "_", "S"},
-        {"ho_la", control(27), "", "", "ho_la", ""},
+        {"_", control(direct::kBackspace), "S", "", "_", "S"},
+        {"_", control(direct::kLeft), "S", "", "_", "S"},
+        {"ab_", control(direct::kRight), "", "", "ab_", ""},
+        {"ab_", control(command::kForwardDelete), "", "", "ab_", ""},
+        {"ab_", control(direct::kLeft), "", "", "a_b", ""},
+        {"a_b", control(direct::kRight), "", "", "ab_", ""},
+        {"ho_la", control(command::kForwardDelete), "", "", "ho_a", ""},
+        {"hola_", control(direct::kBackspace), "", "", "hol_", ""},
+        {"hola_", control(direct::kBackspace), "AL", "", "_", "S"},
+        {"la casa  _x", control(command::kDeleteWord), "", "", "la _x", ""},
+        {"la casa_", control(command::kDeleteWord), "AL", "", "_", "S"},
+        {"ab_cd", control(direct::kTab), "", "", "_cd", ""},
+        {"ab_cd", control(direct::kUp), "", "", "_cd", ""},
+        {"ab_cd", control(direct::kDown), "", "", "_cd", ""},
+        {"hola_", control(direct::kEnter), "", "", "_", "S"},
+        {"hola _", control(direct::kEnter), "", "", "_", "S"},
+        {"hola_", control(direct::kHome), "", "", "_", "S"},
+        {"hola_", control(direct::kEnd), "", "", "_", "S"},
+        {"hola_", control(direct::kUndo), "", "", "_", "S"},
+        {"hola_", control(direct::kHome), "A", "", "hola_", "A"},
+        {"ho_la", control(command::kCopy), "", "", "_", "S"},
+        {"ho_la", control(direct::kEscape), "", "", "ho_la", ""},
         // A pending selection.
         {"ab_cd", plain('x'), "AL", "", "abx_", ""},
         {"ab_", withShift('x'), "AU", "", "abx_", ""},
         {"ab_", plain(','), "A", "", "ab, _", "A"},
         // Suggestion keys.
-        {"Ca_", plain('1'), "", "casa", "Casa _", ""},
-        {"Ca_", plain('1'), "C", "casa", "CASA _", "C"},
-        {"Ca_", plain('1'), "U", "casa", "Casa _", ""},
-        {"_", plain('1'), "SU", "casa", "Casa _", ""},
-        {"_", plain('1'), "CSU", "casa", "cASA _", "C"},
-        {"la ca_ mesa", plain('1'), "", "casa", "la casa_ mesa", ""},
-        {"anti-terr_", plain('1'), "", "-terrorismo", "anti-terrorismo _", ""},
-        {"\xBFqu_", plain('1'), "", "que", "\xBFque _", ""},
+        {"Ca_", plain(suggestion_key::kFirst), "", "casa", "Casa _", ""},
+        {"Ca_", plain(suggestion_key::kFirst), "C", "casa", "CASA _", "C"},
+        {"Ca_", plain(suggestion_key::kFirst), "U", "casa", "Casa _", ""},
+        {"_", plain(suggestion_key::kFirst), "SU", "casa", "Casa _", ""},
+        {"_", plain(suggestion_key::kFirst), "CSU", "casa", "cASA _", "C"},
+        {"la ca_ mesa", plain(suggestion_key::kFirst), "", "casa", "la casa_ mesa", ""},
+        {"anti-terr_", plain(suggestion_key::kFirst), "", "-terrorismo", "anti-terrorismo _", ""},
+        {"\xBFqu_", plain(suggestion_key::kFirst), "", "que", "\xBFque _", ""},
         // A capital after the opening question mark begins the word, as in the
         // keystrokes; one further in does not.
-        {"\xBFQu_", plain('1'), "", "que", "\xBFQue _", ""},
-        {"cO_", plain('1'), "", "como", "como _", ""},
-        {"hola_", plain('1'), "S", "", "hola_", ""},
+        {"\xBFQu_", plain(suggestion_key::kFirst), "", "que", "\xBFQue _", ""},
+        {"cO_", plain(suggestion_key::kFirst), "", "como", "como _", ""},
+        {"hola_", plain(suggestion_key::kFirst), "S", "", "hola_", ""},
         {"_", plain('1'), "SY", "casa", "1_", "Y"},
     };
     for (const Edit& edit : edits) {

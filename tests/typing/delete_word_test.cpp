@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "model/key_codes.h"
 #include "tests/typing/typing_fixture.h"
 
 namespace {
@@ -37,14 +38,17 @@ TEST_F(DeleteWordTest, RemovesEveryAccentVariantAndThePairsItEnds) {
         Slots keysAfter;
     };
     const Case cases[] = {
-        {'1',
+        {suggestion_key::kFirst,
          {"canci\xF3n|cancion|2", "cancion|cancion|1"},
          {"la|canci\xF3n|cancion|1"},
          {"hoy", "casa", "hola", "l'home", "cama", "hombre"}},
         // The key shows the apostrophe; the dictionary holds '!'.
-        {'2', {"l!home|l!home|2"}, {}, {"hoy", "casa", "hola", "canci\xF3n", "cama", "cancion"}},
+        {suggestion_key::kFirst + 1,
+         {"l!home|l!home|2"},
+         {},
+         {"hoy", "casa", "hola", "canci\xF3n", "cama", "cancion"}},
         // A blank key, or a key that is no suggestion key, changes nothing.
-        {'3', {}, {}, shown},
+        {suggestion_key::kFirst + 2, {}, {}, shown},
         {'a', {}, {}, shown},
     };
     for (const Case& c : cases) {

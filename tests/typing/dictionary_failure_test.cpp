@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dictionary/SqliteException.h"
+#include "model/key_codes.h"
 #include "tests/typing/typing_fixture.h"
 
 namespace {
@@ -78,7 +79,7 @@ TEST_F(DictionaryFailureTest, WithoutADictionaryTheEchoWorksAndTheKeysStayBlank)
 
     type("1 ");  // a blank suggestion key types nothing
     EXPECT_EQ(keyboard.textLine, "hola. la _");
-    keyboard.UpdateComposition(13, false, true);
+    keyboard.UpdateComposition(direct::kEnter, false, true);
     EXPECT_EQ(keyboard.textLine, "_");
     EXPECT_TRUE(keyboard.sentenceStart);
     EXPECT_EQ(keyboard.suggestions, blank);

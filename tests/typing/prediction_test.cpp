@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/key_codes.h"
 #include "tests/typing/typing_fixture.h"
 
 namespace {
@@ -19,8 +20,6 @@ using typing_test::standardWords;
 using typing_test::TypingTest;
 
 using PredictionTest = TypingTest;
-
-constexpr unsigned char kEnter = 13;
 
 // One step of a scenario: the text typed (Enter written as '\n'), the keys
 // then shown, and the rows of each table that the step added or changed.
@@ -85,7 +84,7 @@ TEST_F(PredictionTest, TypingLearnsFinishedWordsAndRefillsTheKeys) {
             const Rows pairsBefore = pairs();
             for (const char c : step.typed) {
                 if (c == '\n') {
-                    press(control(kEnter));
+                    press(control(direct::kEnter));
                 } else {
                     press(plain(static_cast<unsigned char>(c)));
                 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/raster/font.h"
+#include "resources/resource_ids.h"
 #include "tests/support/keyboard_fixture.h"
 
 namespace {
@@ -62,15 +63,28 @@ TEST_F(PaintingTest, PictureFollowsThePageFlagsTheSizeAndTheKeysInForce) {
     };
     // clang-format off
     const Case cases[] = {
-        {0, 0, 0, 2, false, 1, 161}, {0, 1, 0, 2, false, 1, 175}, {0, 1, 1, 2, false, 1, 168},
-        {0, 0, 1, 2, false, 1, 172}, {0, 0, 2, 2, true, 1, 172},  {1, 0, 0, 2, true, 1, 157},
-        {1, 1, 0, 2, true, 1, 175},  {1, 1, 1, 2, true, 1, 175},  {0, 0, 0, 2, false, 2, 162},
-        {0, 1, 0, 2, false, 3, 167}, {0, 1, 0, 2, false, 4, 177}, {0, 0, 1, 2, false, 4, 176},
-        {1, 0, 0, 2, true, 4, 160},  {0, 1, 1, 2, true, 3, 170},
+        {0, 0, 0, 2, false, 1, IDB_LOWER_1},
+        {0, 1, 0, 2, false, 1, IDB_UPPER_1},
+        {0, 1, 1, 2, false, 1, IDB_LOWER_SHIFT_1},
+        {0, 0, 1, 2, false, 1, IDB_UPPER_SHIFT_1},
+        {0, 0, 2, 2, true,  1, IDB_UPPER_SHIFT_1},
+        {1, 0, 0, 2, true,  1, IDB_SYMBOLS_1},
+        {1, 1, 0, 2, true,  1, IDB_UPPER_1},
+        {1, 1, 1, 2, true,  1, IDB_UPPER_1},
+        {0, 0, 0, 2, false, 2, IDB_LOWER_2},
+        {0, 1, 0, 2, false, 3, IDB_UPPER_3},
+        {0, 1, 0, 2, false, 4, IDB_UPPER_4},
+        {0, 0, 1, 2, false, 4, IDB_UPPER_SHIFT_4},
+        {1, 0, 0, 2, true,  4, IDB_SYMBOLS_4},
+        {0, 1, 1, 2, true,  3, IDB_LOWER_SHIFT_3},
         // The optimized keys show their own pictures; the startup keys are QWERTY.
-        {0, 0, 0, 1, false, 1, 161}, {0, 0, 0, 1, true, 1, 181},  {0, 1, 0, 1, true, 2, 186},
-        {0, 1, 1, 1, true, 3, 191},  {0, 0, 1, 1, true, 4, 196},  {1, 0, 0, 1, true, 1, 157},
-        {1, 1, 0, 1, true, 1, 185},
+        {0, 0, 0, 1, false, 1, IDB_LOWER_1},
+        {0, 0, 0, 1, true,  1, IDB_OPT_LOWER_1},
+        {0, 1, 0, 1, true,  2, IDB_OPT_UPPER_2},
+        {0, 1, 1, 1, true,  3, IDB_OPT_LOWER_SHIFT_3},
+        {0, 0, 1, 1, true,  4, IDB_OPT_UPPER_SHIFT_4},
+        {1, 0, 0, 1, true,  1, IDB_SYMBOLS_1},
+        {1, 1, 0, 1, true,  1, IDB_OPT_UPPER_1},
     };
     // clang-format on
     CPelvokDlg& keyboard = start();
@@ -301,7 +315,7 @@ TEST_F(PaintingTest, NoMemoryForTheCompositionIsReportedAndALaterRepaintWorks) {
     EXPECT_TRUE(boxes[0].stopIcon);
 
     desktop().graphics().setCompositionFails(false);
-    EXPECT_EQ(pictureShown(), 161);
+    EXPECT_EQ(pictureShown(), IDB_LOWER_1);
 }
 
 TEST_F(PaintingTest, MinimisedWindowIsNotPainted) {

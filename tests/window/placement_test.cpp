@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tests/support/keyboard_fixture.h"
+#include "window/settings.h"
 
 namespace {
 
@@ -56,8 +57,8 @@ TEST_F(PlacementTest, PositionsAndSizes) {
 }
 
 TEST_F(PlacementTest, StoredSizeAndPositionPlaceTheWindowAtStart) {
-    setSetting("Zoom", "4");
-    setSetting("Position", "5");
+    setSetting(settings::kZoom, "4");
+    setSetting(settings::kPosition, "5");
     start();
     expectRect(keyboardRect(desktop()), 502, 519, 777, 474);
 }
@@ -162,11 +163,11 @@ TEST_F(PlacementTest, ApplySizeThenTheCycleStartsAgain) {
 }
 
 TEST_F(PlacementTest, NewSizeKeepsThePositionAndIsNotSaved) {
-    setSetting("Position", "4");
+    setSetting(settings::kPosition, "4");
     CPelvokDlg& keyboard = start();
     keyboard.applySize(2);
     expectRect(keyboardRect(desktop()), 814, 1, 465, 284);
-    EXPECT_EQ(setting("Zoom"), "1");
+    EXPECT_EQ(setting(settings::kZoom), "1");
 }
 
 }  // namespace

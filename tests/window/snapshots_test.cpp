@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/support/keyboard_fixture.h"
+#include "window/settings.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ TEST_F(Snapshots, DISABLED_EveryPageAtEverySize) {
                 } else {
                     keyboard.textLine = "_";
                     keyboard.suggestions.fill("");
-                    keyboard.dictionaryName = "default";
+                    keyboard.dictionaryName = settings::kDefaultDictionaryName;
                 }
                 desktop().framework().invalidate(nullptr);
                 desktop().paintIfNeeded();

@@ -8,8 +8,10 @@
 
 #include "dictionary/SqliteDatabase.h"
 #include "model/LayoutTables.h"
+#include "resources/resource_ids.h"
 #include "tests/support/keyboard_fixture.h"
 #include "window/pelvok.h"
+#include "window/settings.h"
 
 namespace {
 
@@ -39,11 +41,11 @@ bool hasTables(const std::string& sqlitePath) {
 TEST_F(StartupTest, FirstRunWritesTheDefaultsAndCreatesAnEmptyDictionary) {
     CPelvokDlg& keyboard = start();
 
-    EXPECT_EQ(setting("KeyBoard"), "2");
-    EXPECT_EQ(setting("Zoom"), "1");
-    EXPECT_EQ(setting("Position"), "1");
-    EXPECT_EQ(setting("ruta_BD"), kDefaultDictionary);
-    EXPECT_EQ(setting("nombre_BD"), "default");
+    EXPECT_EQ(setting(settings::kLetterLayout), "2");
+    EXPECT_EQ(setting(settings::kZoom), "1");
+    EXPECT_EQ(setting(settings::kPosition), "1");
+    EXPECT_EQ(setting(settings::kDictionaryPath), kDefaultDictionary);
+    EXPECT_EQ(setting(settings::kDictionaryName), "default");
 
     EXPECT_TRUE(std::filesystem::is_directory(harness().hostPath("C:\\Pelvok\\diccionarios")));
     EXPECT_EQ(std::filesystem::file_size(harness().hostPath(kDefaultDictionary)) > 0, true);
@@ -82,7 +84,7 @@ TEST_F(StartupTest, FirstRunWritesTheDefaultsAndCreatesAnEmptyDictionary) {
     const Key current = keyboard.layout->currentKey();
     EXPECT_EQ(keyboard.highlight1.getX(), current.getPoint1().getX());
     EXPECT_EQ(keyboard.highlight2.getY(), current.getPoint2().getY());
-    EXPECT_EQ(lastPicture(desktop()), 161);
+    EXPECT_EQ(lastPicture(desktop()), IDB_LOWER_1);
     EXPECT_EQ(desktop().graphics().loadedPictures().size(), 36u);
     EXPECT_TRUE(desktop().dialogs().messageBoxes().empty());
 }
@@ -108,11 +110,11 @@ TEST_F(StartupTest, StoredSizeFourDependsOnTheScreenWidth) {
     for (const Case& c : {Case{1024, 3, 1.22f}, Case{1280, 4, 1.855f}}) {
         SCOPED_TRACE(c.screenWidth);
         makeScreen(c.screenWidth, 768);
-        setSetting("Zoom", "4");
+        setSetting(settings::kZoom, "4");
         CPelvokDlg& keyboard = start();
         EXPECT_EQ(keyboard.zoom, c.zoom);
         EXPECT_FLOAT_EQ(keyboard.layout->getScale(), c.scale);
-        EXPECT_EQ(setting("Zoom"), "4") << "the stored value stays";
+        EXPECT_EQ(setting(settings::kZoom), "4") << "the stored value stays";
     }
 }
 
@@ -139,17 +141,17 @@ TEST_F(StartupTest, OneDigitSettings) {
         SCOPED_TRACE(testing::Message() << "Position \"" << c.position << "\" Zoom \"" << c.zoom
                                         << "\" KeyBoard \"" << c.arrangement << "\"");
         makeScreen(1280, 1024);
-        setSetting("Position", c.position);
-        setSetting("Zoom", c.zoom);
-        setSetting("KeyBoard", c.arrangement);
+        setSetting(settings::kPosition, c.position);
+        setSetting(settings::kZoom, c.zoom);
+        setSetting(settings::kLetterLayout, c.arrangement);
         CPelvokDlg& keyboard = start();
         EXPECT_EQ(keyboard.position, c.expectedPosition);
         EXPECT_EQ(keyboard.zoom, c.expectedZoom);
         EXPECT_FLOAT_EQ(keyboard.layout->getScale(), c.scale);
         EXPECT_EQ(keyboard.layout->getLetterLayout(), c.letterLayout);
-        EXPECT_EQ(setting("Position"), c.position);
-        EXPECT_EQ(setting("Zoom"), c.zoom);
-        EXPECT_EQ(setting("KeyBoard"), c.arrangement);
+        EXPECT_EQ(setting(settings::kPosition), c.position);
+        EXPECT_EQ(setting(settings::kZoom), c.zoom);
+        EXPECT_EQ(setting(settings::kLetterLayout), c.arrangement);
         // Whatever was stored, the window has a picture and a place.
         EXPECT_NE(lastPicture(desktop()), 0);
     }
@@ -160,23 +162,23 @@ TEST_F(StartupTest, DictionaryNamedBySettingsIsUsedWhenItExists) {
     prepareDictionary(other, [](DictionaryStore& store, SqliteDatabase&) {
         store.LearnPair(".", "hola", "hola");
     });
-    setSetting("ruta_BD", other);
-    setSetting("nombre_BD", "mio");
+    setSetting(settings::kDictionaryPath, other);
+    setSetting(settings::kDictionaryName, "mio");
     CPelvokDlg& keyboard = start();
     EXPECT_EQ(keyboard.dictionaryPath, other);
     EXPECT_EQ(keyboard.dictionaryName, "mio");
     EXPECT_EQ(keyboard.suggestions[0], "hola");
-    EXPECT_EQ(setting("ruta_BD"), other);
+    EXPECT_EQ(setting(settings::kDictionaryPath), other);
 }
 
 TEST_F(StartupTest, DeletedDictionaryFileFallsBackToTheDefaultKeepingTheName) {
-    setSetting("ruta_BD", "C:\\Pelvok\\borrado.dic");
-    setSetting("nombre_BD", "borrado");
+    setSetting(settings::kDictionaryPath, "C:\\Pelvok\\borrado.dic");
+    setSetting(settings::kDictionaryName, "borrado");
     CPelvokDlg& keyboard = start();
-    EXPECT_EQ(setting("ruta_BD"), kDefaultDictionary);
+    EXPECT_EQ(setting(settings::kDictionaryPath), kDefaultDictionary);
     EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
     EXPECT_EQ(keyboard.dictionaryName, "borrado");
-    EXPECT_EQ(setting("nombre_BD"), "borrado");
+    EXPECT_EQ(setting(settings::kDictionaryName), "borrado");
     EXPECT_TRUE(keyboard.dictionaryAvailable());
     EXPECT_TRUE(desktop().dialogs().messageBoxes().empty());
 }
@@ -229,8 +231,8 @@ TEST_F(StartupTest, UnusableDictionaryIsReportedAndTheDefaultUsed) {
         } else {
             harness().writeFile(broken, std::string(4096, 'x'));
         }
-        setSetting("ruta_BD", broken);
-        setSetting("nombre_BD", "roto");
+        setSetting(settings::kDictionaryPath, broken);
+        setSetting(settings::kDictionaryName, "roto");
         CPelvokDlg& keyboard = start();
 
         const auto& boxes = desktop().dialogs().messageBoxes();
@@ -260,11 +262,11 @@ TEST_F(StartupTest, WithoutAnyUsableDictionaryTheKeyboardStillRuns) {
     EXPECT_FALSE(keyboard.dictionaryAvailable());
     for (const std::string& suggestion : keyboard.suggestions) EXPECT_EQ(suggestion, "");
     EXPECT_FALSE(desktop().ended());
-    EXPECT_EQ(lastPicture(desktop()), 161);
+    EXPECT_EQ(lastPicture(desktop()), IDB_LOWER_1);
 }
 
 TEST_F(StartupTest, MissingPictureEndsTheProcessWithAFailureCode) {
-    for (int missing : {157, 166, 190}) {
+    for (int missing : {IDB_SYMBOLS_1, IDB_UPPER_2, IDB_OPT_LOWER_SHIFT_2}) {
         SCOPED_TRACE(missing);
         makeScreen(1280, 1024);
         desktop().graphics().setPictureFails(missing, true);
@@ -319,7 +321,8 @@ TEST(Application, InitInstanceRunsTheKeyboardUntilItCloses) {
     bool ranModally = false;
     desktop.setModalDriver([&] {
         ranModally = true;
-        EXPECT_EQ(desktop.settings().value(kSettingsKey, "ruta_BD"), kDefaultDictionary);
+        EXPECT_EQ(desktop.settings().value(kSettingsKey, settings::kDictionaryPath),
+                  kDefaultDictionary);
         desktop.close();
     });
     CPelvokApp application(desktop.platform());
