@@ -15,27 +15,24 @@
 // as the window does once it learns through a LearningTransaction.
 // Each dictionary runs in a process of its own (this program again, with
 // --run), so that its peak memory is its own.
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
-#include <iterator>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "bench/dictionary_generator.h"
 #include "dictionary/DictionaryStore.h"
-#include "dictionary/SqliteException.h"
+#include "tools/toolbox/command_line.h"
+#include "tools/toolbox/files.h"
+#include "tools/toolbox/program_run.h"
+#include "tools/toolbox/temp_folder.h"
 #include "tools/typist/keyboard_session.h"
-#include "tools/typist/text_encoding.h"
 #include "tools/typist/typeable_text.h"
 #include "tools/typist/typist.h"
 
@@ -48,21 +45,17 @@ struct Options {
     std::string words = PELVOK_SOURCE_DIR "/deps/starter/words.txt";
     std::string starter = PELVOK_SOURCE_DIR "/deps/starter/default.dic";
     std::string cache = "bench-dictionaries";
-    long paragraphs = -1;
+    long long paragraphs = -1;
     bool quick = false;
     bool transactionPerKey = false;
 };
 
-std::vector<std::string> evaluationParagraphs(const std::string& path, long limit) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::optional<typist::DecodedText> text = typist::DecodeText(bytes);
-    if (!text) throw std::runtime_error(path + " is not a text file");
-    std::vector<std::string> paragraphs = typist::MakeTypeable(text->text).paragraphs;
-    if (limit >= 0 && static_cast<std::size_t>(limit) < paragraphs.size())
-        paragraphs.resize(static_cast<std::size_t>(limit));
-    return paragraphs;
+std::vector<std::string> evaluationParagraphs(const std::string& path, long long limit) {
+    typist::TypeableText text = typist::MakeTypeable(toolbox::readTextFile(path).text);
+    if (limit >= 0 && static_cast<std::size_t>(limit) < text.paragraphs.size())
+        text.paragraphs.resize(static_cast<std::size_t>(limit));
+    if (text.empty()) throw toolbox::ToolError(path + " holds nothing the keyboard types");
+    return text.paragraphs;
 }
 
 double percentile(std::vector<double> sorted, double p) {
@@ -85,9 +78,8 @@ long peakKilobytes() {
 int runOne(const std::string& dictionary, const Options& options) {
     const std::vector<std::string> paragraphs =
         evaluationParagraphs(options.eval, options.paragraphs);
-    std::string folder = (fs::temp_directory_path() / "pelvok-bench-XXXXXX").string();
-    if (!mkdtemp(folder.data())) throw std::runtime_error("cannot make a temporary folder");
-    const std::string copy = folder + "/bench.dic";
+    const toolbox::TempFolder folder("pelvok-bench");
+    const std::string copy = folder.file("bench.dic");
     fs::copy_file(dictionary, copy);
 
     const auto start = std::chrono::steady_clock::now();
@@ -108,8 +100,6 @@ int runOne(const std::string& dictionary, const Options& options) {
     std::printf("%zu %.6f %.6f %.6f %.6f %.6f %ld\n", times.size(), startup.count(),
                 percentile(times, 0.5), percentile(times, 0.99), times.empty() ? 0.0 : times.back(),
                 percentile(cpu, 0.99), peakKilobytes());
-    session.reset();
-    fs::remove_all(folder);
     return 0;
 }
 
@@ -120,87 +110,71 @@ struct Figures {
 };
 
 Figures runChild(const std::string& self, const std::string& dictionary, const Options& options) {
-    int channel[2];
-    if (pipe(channel) != 0) throw std::runtime_error("pipe failed");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, channel[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, channel[0]);
-    posix_spawn_file_actions_addclose(&actions, channel[1]);
-    const std::string paragraphs = std::to_string(options.paragraphs);
     std::vector<std::string> args{self,
                                   "--run",
                                   dictionary,
                                   "--eval",
                                   options.eval,
-                                  "--paragraphs",
-                                  paragraphs,
                                   "--transaction-per-key",
                                   options.transactionPerKey ? "1" : "0"};
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, self.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) throw std::runtime_error("cannot run " + self);
-    close(channel[1]);
-    std::string out;
-    char buffer[256];
-    for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) out.append(buffer, n);
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
+    if (options.paragraphs >= 0) {
+        args.push_back("--paragraphs");
+        args.push_back(std::to_string(options.paragraphs));
+    }
+    const toolbox::ProgramRun run = toolbox::runProgram(args);
     Figures f;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(out.c_str(), "%zu %lf %lf %lf %lf %lf %ld", &f.keys, &f.startup, &f.p50, &f.p99,
-                    &f.max, &f.cpu99, &f.peakKb) != 7)
-        throw std::runtime_error("the run with " + dictionary + " failed");
+    if (run.code != 0 ||
+        std::sscanf(run.out.c_str(), "%zu %lf %lf %lf %lf %lf %ld", &f.keys, &f.startup, &f.p50,
+                    &f.p99, &f.max, &f.cpu99, &f.peakKb) != 7) {
+        std::string why = run.err;
+        while (!why.empty() && why.back() == '\n') why.pop_back();
+        throw toolbox::ToolError("the run with " + dictionary + " failed" +
+                                 (why.empty() ? "" : ":\n" + why));
+    }
     return f;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    Options options;
-    std::string runDictionary;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string arg = argv[i];
-        const std::string value = argv[i + 1];
-        if (arg == "--run")
-            runDictionary = value;
-        else if (arg == "--eval")
-            options.eval = value;
-        else if (arg == "--words")
-            options.words = value;
-        else if (arg == "--starter")
-            options.starter = value;
-        else if (arg == "--cache")
-            options.cache = value;
-        else if (arg == "--paragraphs")
-            options.paragraphs = std::atol(value.c_str());
-        else if (arg == "--quick")
-            options.quick = value == "1";
-        else if (arg == "--transaction-per-key")
-            options.transactionPerKey = value == "1";
-        else {
-            std::cerr << "pelvok-bench: unknown option " << arg << "\n";
-            return 2;
-        }
-    }
-    if (argc % 2 == 0) {
-        std::cerr << "pelvok-bench: every option takes a value\n";
-        return 2;
-    }
-    try {
+    constexpr long long kMost = std::numeric_limits<long long>::max();
+    toolbox::CommandLine line("pelvok-bench",
+                              "Times every key typed on the keyboard with dictionaries of growing\n"
+                              "size; prints per dictionary the time per key, the start-up time\n"
+                              "and the peak memory.",
+                              "", 0, 0);
+    line.option("eval", "TEXT", "the evaluation text")
+        .option("words", "LIST", "ranked word list the generated dictionaries start from")
+        .option("starter", "FILE.dic", "the starter dictionary")
+        .option("paragraphs", "N", "type only the first N paragraphs")
+        .option("cache", "DIR", "where the generated dictionaries are kept")
+        .option("quick", "0|1", "1: only the two smaller generated dictionaries")
+        .option("transaction-per-key", "0|1", "1: what each key learns is one transaction")
+        .option("run", "FILE.dic", "(internal) one run, with this dictionary");
+    return toolbox::runTool(line, argc, argv, [&] {
+        Options options;
+        options.eval = line.text("eval", options.eval);
+        options.words = line.text("words", options.words);
+        options.starter = line.text("starter", options.starter);
+        options.cache = line.text("cache", options.cache);
+        options.paragraphs = line.number("paragraphs", 1, kMost, options.paragraphs);
+        options.quick = line.number("quick", 0, 1, 0) == 1;
+        options.transactionPerKey = line.number("transaction-per-key", 0, 1, 0) == 1;
+        const std::string runDictionary = line.text("run");
         if (!runDictionary.empty()) return runOne(runDictionary, options);
 
+        // A bad input fails here, before any dictionary is generated.
+        evaluationParagraphs(options.eval, options.paragraphs);
+        for (const char* given : {"words", "starter"}) {
+            if (line.has(given) && !fs::is_regular_file(line.text(given)))
+                throw toolbox::ToolError("no file " + line.text(given));
+        }
         struct Case {
             std::string name;
             std::string file;
         };
         std::vector<Case> cases;
-        fs::create_directories(options.cache);
+        toolbox::makeFolder(options.cache);
         std::vector<bench::GeneratedSize> sizes{{1000, 10000}, {10000, 100000}};
         if (!options.quick) sizes.push_back({100000, 1000000});
         for (const bench::GeneratedSize& size : sizes) {
@@ -231,13 +205,6 @@ int main(int argc, char** argv) {
                         f.startup * 1e3, static_cast<double>(f.peakKb) / 1024.0);
             std::fflush(stdout);
         }
-    } catch (const std::exception& failure) {
-        std::cerr << "pelvok-bench: " << failure.what() << "\n";
-        return 1;
-    } catch (const SqliteException& failure) {
-        std::cerr << "pelvok-bench: dictionary failure: "
-                  << (failure.message() ? failure.message() : "unknown") << "\n";
-        return 1;
-    }
-    return 0;
+        return 0;
+    });
 }

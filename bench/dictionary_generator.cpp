@@ -13,7 +13,7 @@
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/SqliteDatabase.h"
 #include "dictionary/statements.h"
-#include "tools/typist/text_encoding.h"
+#include "tools/toolbox/text_codec.h"
 #include "typing/text_utils.h"
 
 namespace bench {
@@ -70,7 +70,8 @@ std::vector<Word> vocabulary(std::size_t count, const std::string& rankedWords) 
         std::ifstream in(rankedWords, std::ios::binary);
         std::string line;
         while (words.size() < count && std::getline(in, line)) {
-            if (std::optional<typist::DecodedText> text = typist::DecodeText(line)) add(text->text);
+            if (std::optional<toolbox::DecodedText> text = toolbox::decodeText(line))
+                add(text->text);
         }
     }
     static const char* const kSyllables[] = {

@@ -79,14 +79,6 @@ void DictionaryStore::LearnPair(const std::string& first, const std::string& nex
         database_.executeUpdate(statements::AgePairs());
 }
 
-void DictionaryStore::LearnWordAndPair(const std::string& first, const std::string& folded,
-                                       const std::string& word) {
-    LearningTransaction transaction(database_);
-    LearnWord(folded, word);
-    LearnPair(first, folded, word);
-    transaction.commit();
-}
-
 void DictionaryStore::DeleteWord(const std::string& folded) {
     database_.executeUpdate(statements::DeleteWord(folded));
     database_.executeUpdate(statements::DeleteSuccessors(folded));

@@ -41,10 +41,6 @@ public:
     // first: the stored form of the earlier word, or "." for a sentence start.
     void LearnPair(const std::string& first, const std::string& nextFolded,
                    const std::string& next);
-    // LearnWord then LearnPair(first, folded, word), in one transaction: both
-    // or, when one fails, neither.
-    void LearnWordAndPair(const std::string& first, const std::string& folded,
-                          const std::string& word);
     // Every accent variant of the word, and every pair whose second word it is.
     void DeleteWord(const std::string& folded);
 

@@ -19,8 +19,6 @@ void CreateFileIfMissing(platform::Files& files, const std::string& path);
 
 class KeyboardDictionary {
 public:
-    using Slots = SuggestionSlots;
-
     explicit KeyboardDictionary(platform::Platform& platform);
     virtual ~KeyboardDictionary();
     KeyboardDictionary(const KeyboardDictionary&) = delete;
@@ -44,8 +42,8 @@ public:
     SqliteDatabase database;
     std::string dictionaryPath;
     std::string dictionaryName;
-    Slots suggestions;
-    Slots sentenceStarters;
+    SuggestionSlots suggestions;
+    SuggestionSlots sentenceStarters;
 
 protected:
     // Which file dialog is up, kept where the exit command reads it; setting

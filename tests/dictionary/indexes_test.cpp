@@ -17,6 +17,17 @@
 
 namespace {
 
+// A finished word and its pair, learned as the keyboard learns them: in one
+// transaction, both or neither.
+void learnWordAndPair(SqliteDatabase& db, const std::string& first, const std::string& folded,
+                      const std::string& word) {
+    DictionaryStore store(db);
+    LearningTransaction learning(db);
+    store.LearnWord(folded, word);
+    store.LearnPair(first, folded, word);
+    learning.commit();
+}
+
 using namespace statements;
 
 std::vector<std::string> rowsOf(SqliteDatabase& db, const std::string& sql) {
@@ -82,8 +93,8 @@ protected:
     }
 
     void learnBoth(const std::string& first, const std::string& folded, const std::string& word) {
-        DictionaryStore(plain).LearnWordAndPair(first, folded, word);
-        DictionaryStore(indexed).LearnWordAndPair(first, folded, word);
+        learnWordAndPair(plain, first, folded, word);
+        learnWordAndPair(indexed, first, folded, word);
     }
 
     SqliteDatabase plain;
@@ -206,7 +217,7 @@ TEST(DictionaryIndexes, OldFilesGainThemAndStayReadable) {
         DictionaryStore store(db);
         store.CreateWordsTable();
         store.CreateSuccessorsTable();
-        store.LearnWordAndPair(".", "hola", "hola");
+        learnWordAndPair(db, ".", "hola", "hola");
     }
     auto indexCount = [](SqliteDatabase& db) {
         return db.queryInt("SELECT count(*) FROM sqlite_master WHERE type = 'index'");
@@ -265,21 +276,21 @@ TEST(LearningTransaction, AWordIsLearnedWithItsPairOrNotAtAll) {
     DictionaryStore store(db);
     store.CreateWordsTable();
     store.CreateSuccessorsTable();
-    store.LearnWordAndPair("la", "casa", "casa");
-    store.LearnWordAndPair("la", "casa", "casa");
+    learnWordAndPair(db, "la", "casa", "casa");
+    learnWordAndPair(db, "la", "casa", "casa");
     EXPECT_EQ(rowsOf(db, "SELECT * FROM palabras"), std::vector<std::string>{"casa|casa|2|"});
     EXPECT_EQ(rowsOf(db, "SELECT * FROM siguientes"), std::vector<std::string>{"la|casa|casa|2|"});
 
     // The pair cannot be learned: the word is not learned either.
     db.executeUpdate("DROP TABLE siguientes;");
-    EXPECT_THROW(store.LearnWordAndPair("la", "mesa", "mesa"), SqliteException);
-    EXPECT_THROW(store.LearnWordAndPair("la", "casa", "casa"), SqliteException);
+    EXPECT_THROW(learnWordAndPair(db, "la", "mesa", "mesa"), SqliteException);
+    EXPECT_THROW(learnWordAndPair(db, "la", "casa", "casa"), SqliteException);
     EXPECT_EQ(rowsOf(db, "SELECT * FROM palabras"), std::vector<std::string>{"casa|casa|2|"});
 
     // Inside a transaction of the caller it nests, and goes with it.
     store.CreateSuccessorsTable();
     db.executeUpdate("BEGIN;");
-    store.LearnWordAndPair(".", "mesa", "mesa");
+    learnWordAndPair(db, ".", "mesa", "mesa");
     EXPECT_EQ(db.queryInt("SELECT count(*) FROM palabras"), 2);
     db.executeUpdate("ROLLBACK;");
     EXPECT_EQ(db.queryInt("SELECT count(*) FROM palabras"), 1);

@@ -3,17 +3,26 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "tests/pelvok-sim/json_reader.h"
 #include "tests/support/keyboard_fixture.h"
 
 namespace {
 
-using pelvok_test::JsonReader;
-using pelvok_test::JsonValue;
+// Members in the order the runner printed them.
+using Json = nlohmann::ordered_json;
+
+std::vector<std::string> keysOf(const Json& object) {
+    std::vector<std::string> keys;
+    for (const auto& member : object.items()) keys.push_back(member.key());
+    return keys;
+}
+
+// The number of items of an array; 0 for anything else.
+std::size_t arraySize(const Json& value) { return value.is_array() ? value.size() : 0; }
 
 struct Result {
     int code = 0;
@@ -44,10 +53,10 @@ protected:
         result.errors = err.str();
         return result;
     }
-    JsonValue only(const Result& result) {
+    Json only(const Result& result) {
         EXPECT_EQ(result.code, 0) << result.errors;
         EXPECT_EQ(result.lines.size(), 1u);
-        return JsonReader::parse(result.lines.empty() ? "null" : result.lines[0]);
+        return Json::parse(result.lines.empty() ? "null" : result.lines[0]);
     }
 
     std::string lastTitle;
@@ -102,27 +111,27 @@ TEST_F(ScriptRunnerTest, TypePressesTheKeysOfThePageOnShow) {
 
 TEST_F(ScriptRunnerTest, ScriptTextIsTakenAsWindows1252) {
     // n with tilde has a key; the acute is a dead key the target combines.
-    const JsonValue target = only(run({"type \"\xC3\xB1 \xC2\xB4o\"", "target"}));
-    EXPECT_EQ(target["text"].text, "\xC3\xB1 \xC3\xB3");
-    EXPECT_EQ(target["caret"].number, 3);
+    const Json target = only(run({"type \"\xC3\xB1 \xC2\xB4o\"", "target"}));
+    EXPECT_EQ(target.at("text").get<std::string>(), "\xC3\xB1 \xC3\xB3");
+    EXPECT_EQ(target.at("caret").get<double>(), 3);
 }
 
 TEST_F(ScriptRunnerTest, PressReleasesTheButtonAtTheKeyCentreAtTheCurrentSize) {
     setSetting("Zoom", "4");
-    const JsonValue target = only(run({"press 3 2", "target"}));  // q: (67, 129)-(94, 156)
+    const Json target = only(run({"press 3 2", "target"}));  // q: (67, 129)-(94, 156)
     const platform::Rect window =
         desktop().windows().windowRect(desktop().windows().keyboardWindow());
     const platform::Point pointer = desktop().pointer().cursorPos();
     EXPECT_EQ(pointer.x - window.left, 148);
     EXPECT_EQ(pointer.y - window.top, 263);
-    EXPECT_EQ(target["text"].text, "q");
+    EXPECT_EQ(target.at("text").get<std::string>(), "q");
 }
 
 TEST_F(ScriptRunnerTest, ClickRightClickAndHoverAtClientPoints) {
     Result result = run({"hover 80 142", "click 10 10", "state"});
-    const JsonValue state = only(result);
-    EXPECT_EQ(state["currentRow"].number, 3);  // the key q, framed by the hover
-    EXPECT_EQ(state["currentColumn"].number, 2);
+    const Json state = only(result);
+    EXPECT_EQ(state.at("currentRow").get<double>(), 3);  // the key q, framed by the hover
+    EXPECT_EQ(state.at("currentColumn").get<double>(), 2);
     EXPECT_EQ(window().textLine, "_");  // the click on the text strip did nothing
     desktop().queueMenuAnswer(0);
     run({"rclick 112 238"});  // the magnifier: the size menu
@@ -135,15 +144,15 @@ TEST_F(ScriptRunnerTest, SendAndPostPrivateMessages) {
                                "send WM_USER+20 'G'", "post 1044 71", "state"});
     ASSERT_EQ(result.code, 0) << result.errors;
     ASSERT_EQ(result.lines.size(), 3u);
-    EXPECT_FALSE(JsonReader::parse(result.lines[0])["visible"].boolean);
-    EXPECT_TRUE(JsonReader::parse(result.lines[1])["visible"].boolean);
+    EXPECT_FALSE(Json::parse(result.lines[0]).at("visible").get<bool>());
+    EXPECT_TRUE(Json::parse(result.lines[1]).at("visible").get<bool>());
     // Two moves to the right from the start key (row 0, column 4).
-    EXPECT_EQ(JsonReader::parse(result.lines[2])["currentColumn"].number, 6);
+    EXPECT_EQ(Json::parse(result.lines[2]).at("currentColumn").get<double>(), 6);
 }
 
 TEST_F(ScriptRunnerTest, MenuAnswersTheNextContextMenu) {
-    const JsonValue state = only(run({"menu 32776", "rpress 6 3", "state"}));
-    EXPECT_EQ(state["zoom"].number, 3);
+    const Json state = only(run({"menu 32776", "rpress 6 3", "state"}));
+    EXPECT_EQ(state.at("zoom").get<double>(), 3);
     EXPECT_EQ(desktop().dialogs().menus().at(0).answer, 32776);
 }
 
@@ -171,18 +180,18 @@ TEST_F(ScriptRunnerTest, ForegroundChangesTheApplicationTypedInto) {
 }
 
 TEST_F(ScriptRunnerTest, StateHasItsKeysInOrder) {
-    const JsonValue state = only(run({"state"}));
+    const Json state = only(run({"state"}));
     const std::vector<std::string> keys = {
         "textLine",      "cursorPos",       "suggestions",    "sentenceStarters", "capsLock",
         "shiftLatched",  "shiftConsumed",   "symbolsPage",    "letterLayout",     "currentRow",
         "currentColumn", "highlight",       "highlightState", "position",         "zoom",
         "scale",         "window",          "visible",        "dictionaryPath",   "dictionaryName",
         "sentenceStart", "selectionActive", "spaceAbsorbed"};
-    EXPECT_EQ(state.keys(), keys);
-    EXPECT_EQ(state["suggestions"].items.size(), 6u);
-    EXPECT_EQ(state["sentenceStarters"].items.size(), 6u);
-    EXPECT_EQ(state["highlight"].items.size(), 4u);
-    EXPECT_EQ(state["window"].items.size(), 4u);
+    EXPECT_EQ(keysOf(state), keys);
+    EXPECT_EQ(arraySize(state.at("suggestions")), 6u);
+    EXPECT_EQ(arraySize(state.at("sentenceStarters")), 6u);
+    EXPECT_EQ(arraySize(state.at("highlight")), 4u);
+    EXPECT_EQ(arraySize(state.at("window")), 4u);
 }
 
 TEST_F(ScriptRunnerTest, TheKeyboardsEndStopsTheScript) {

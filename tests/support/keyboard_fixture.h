@@ -26,6 +26,7 @@
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/SqliteDatabase.h"
 #include "platform/sim/SimDesktop.h"
+#include "tools/toolbox/sim_keyboard.h"
 #include "window/pelvokDlg.h"
 
 namespace pelvok_test {
@@ -44,12 +45,10 @@ public:
     // in-memory registry without the settings key.
     static sim::SimOptions defaultOptions();
 
-    explicit KeyboardHarness(const sim::SimOptions& options = defaultOptions());
-    ~KeyboardHarness();
-    KeyboardHarness(const KeyboardHarness&) = delete;
-    KeyboardHarness& operator=(const KeyboardHarness&) = delete;
+    explicit KeyboardHarness(const sim::SimOptions& options = defaultOptions())
+        : keyboard_(options) {}
 
-    sim::SimDesktop& desktop() { return *desktop_; }
+    sim::SimDesktop& desktop() { return keyboard_.desktop(); }
 
     // Before start: a value under the settings key (the key is created).
     void setSetting(const std::string& name, const std::string& value);
@@ -69,14 +68,13 @@ public:
     // and initialisation, without a modal loop. Messages are then sent
     // through desktop(). A failure that ends the process throws
     // sim::SimProcessExit out of here.
-    CPelvokDlg& start();
-    bool started() const { return window_ != nullptr; }
+    CPelvokDlg& start() { return keyboard_.start(); }
+    bool started() const { return keyboard_.started(); }
     // The window; start() first.
-    CPelvokDlg& window();
+    CPelvokDlg& window() { return keyboard_.window(); }
 
 private:
-    std::unique_ptr<sim::SimDesktop> desktop_;
-    std::unique_ptr<CPelvokDlg> window_;
+    toolbox::SimKeyboard keyboard_;
 };
 
 // A gtest fixture around one harness.

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "tools/typist/text_encoding.h"
+#include "tools/toolbox/text_codec.h"
 #include "tools/typist/typeable_text.h"
 
 namespace {
 
-using typist::DecodeText;
+using toolbox::decodeText;
 using typist::MakeTypeable;
 
 TEST(DecodeText, Utf8IsConvertedAndWhatWindows1252HasNotIsDropped) {
@@ -33,16 +33,16 @@ TEST(DecodeText, Utf8IsConvertedAndWhatWindows1252HasNotIsDropped) {
         {"", "", true, 0},
     };
     for (const Case& c : cases) {
-        const auto decoded = DecodeText(c.bytes);
+        const auto decoded = decodeText(c.bytes);
         ASSERT_TRUE(decoded) << c.bytes;
         EXPECT_EQ(decoded->text, c.text) << c.bytes;
         EXPECT_EQ(decoded->wasUtf8, c.utf8) << c.bytes;
         EXPECT_EQ(decoded->dropped, c.dropped) << c.bytes;
     }
-    EXPECT_FALSE(DecodeText(std::string("ab\0cd", 5)));
-    EXPECT_FALSE(DecodeText("\x01\x02\x03 binary"));
-    EXPECT_TRUE(DecodeText("line\r\n\tindented\f"));
-    EXPECT_EQ(typist::Utf8FromCp1252("\xF1\x80\x81"), "\xC3\xB1\xE2\x82\xAC\xEF\xBF\xBD");
+    EXPECT_FALSE(decodeText(std::string("ab\0cd", 5)));
+    EXPECT_FALSE(decodeText("\x01\x02\x03 binary"));
+    EXPECT_TRUE(decodeText("line\r\n\tindented\f"));
+    EXPECT_EQ(toolbox::utf8ForMessages("\xF1\x80\x81"), "\xC3\xB1\xE2\x82\xAC\xEF\xBF\xBD");
 }
 
 TEST(MakeTypeable, KeepsWhatTheKeyboardTypesAndOnlyThat) {

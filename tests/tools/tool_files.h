@@ -1,45 +1,18 @@
 // Temporary folders and whole files for the tests of the tools.
 #pragma once
 
-#include <stdlib.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "dictionary/SqliteDatabase.h"
+#include "tools/toolbox/temp_folder.h"
 
 namespace tools_test {
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pelvok-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    std::vector<std::string> names() const {
-        std::vector<std::string> found;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            found.push_back(entry.path().filename().string());
-        return found;
-    }
-
-private:
-    std::filesystem::path path_;
-};
+using toolbox::TempFolder;
 
 inline std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -8,8 +8,8 @@
 
 #include "tests/tools/tool_files.h"
 #include "tools/pelvok-train/trainer.h"
+#include "tools/toolbox/text_codec.h"
 #include "tools/typist/keyboard_session.h"
-#include "tools/typist/text_encoding.h"
 #include "tools/typist/typeable_text.h"
 #include "tools/typist/typist.h"
 
@@ -45,7 +45,7 @@ TEST(PelvokTrain, LearnsTheWordsAndPairsTypingLearns) {
         typist::KeyboardSession session(typed, typist::KeyboardSession::Indexes::Ensure, false);
         session.keyboard().database.executeUpdate("PRAGMA synchronous = OFF;");
         typist::Typist typist(session, false);
-        const auto decoded = typist::DecodeText(kParagraphs);
+        const auto decoded = toolbox::decodeText(kParagraphs);
         for (const std::string& p : typist::MakeTypeable(decoded->text).paragraphs)
             typist.typeParagraph(p);
     }

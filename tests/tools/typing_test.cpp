@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "tests/tools/tool_files.h"
+#include "tools/toolbox/text_codec.h"
 #include "tools/typist/keyboard_session.h"
-#include "tools/typist/text_encoding.h"
 #include "tools/typist/typeable_text.h"
 #include "tools/typist/typist.h"
 
@@ -65,7 +65,7 @@ TEST(Typist, IndexesChangeNoSuggestionAfterAnyKey) {
     const bool haveStarter = haveText && std::filesystem::exists(starter + "default.dic") &&
                              !(startFrom && std::string(startFrom) == "empty");
     if (haveText) {
-        const auto text = typist::DecodeText(tools_test::readBytes(starter + "eval.txt"));
+        const auto text = toolbox::decodeText(tools_test::readBytes(starter + "eval.txt"));
         paragraphs = typist::MakeTypeable(text->text).paragraphs;
     }
     std::size_t limit = 8;
@@ -94,7 +94,7 @@ TEST(Typist, IndexesChangeNoSuggestionAfterAnyKey) {
     const std::vector<std::string> without = run(Indexes::Drop, "sin.dic");
     ASSERT_EQ(with.size(), without.size());
     for (std::size_t key = 0; key < with.size(); ++key)
-        ASSERT_EQ(typist::Utf8FromCp1252(with[key]), typist::Utf8FromCp1252(without[key]))
+        ASSERT_EQ(toolbox::utf8ForMessages(with[key]), toolbox::utf8ForMessages(without[key]))
             << "after key " << key;
     std::printf("compared the suggestions after %zu keys of %zu paragraphs\n", with.size(),
                 paragraphs.size());

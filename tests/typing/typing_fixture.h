@@ -16,7 +16,7 @@
 
 namespace typing_test {
 
-using Slots = CPelvokDlg::Slots;
+using Slots = SuggestionSlots;
 // Rows of a table as "column|column|...", NULL as "NULL".
 using Rows = std::set<std::string>;
 

@@ -194,7 +194,7 @@ TEST_F(StartupTest, SentenceStartersBecomeTheFirstSuggestions) {
         store.LearnPair("el", "perro", "perro");
     });
     CPelvokDlg& keyboard = start();
-    const CPelvokDlg::Slots expected = {"el", "l'agua's", "hola", "", "", ""};
+    const SuggestionSlots expected = {"el", "l'agua's", "hola", "", "", ""};
     EXPECT_EQ(keyboard.suggestions, expected);
     EXPECT_EQ(keyboard.sentenceStarters, expected);
 }
@@ -208,7 +208,7 @@ TEST_F(StartupTest, NullSentenceStarterIsShownAsError) {
             "values('.', NULL, 'zz', 10)");
     });
     CPelvokDlg& keyboard = start();
-    const CPelvokDlg::Slots expected = {"error", "", "", "", "", ""};
+    const SuggestionSlots expected = {"error", "", "", "", "", ""};
     EXPECT_EQ(keyboard.suggestions, expected);
     EXPECT_EQ(keyboard.sentenceStarters, expected);
 }

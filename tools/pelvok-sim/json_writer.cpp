@@ -3,13 +3,13 @@
 #include <charconv>
 #include <cstdio>
 
-#include "tools/pelvok-sim/text_codec.h"
+#include "tools/toolbox/text_codec.h"
 
 namespace pelvok_sim::json {
 
 std::string text(const std::string& cp1252) {
     std::string out = "\"";
-    for (char c : utf8FromCp1252(cp1252)) {
+    for (char c : toolbox::utf8FromCp1252(cp1252)) {
         switch (c) {
             case '"':
                 out += "\\\"";

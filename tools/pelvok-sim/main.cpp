@@ -1,7 +1,8 @@
 // pelvok-sim: the keyboard without a screen. Starts the application object on
 // a simulated desktop and runs a script of commands inside the keyboard's
 // modal loop; see docs/pelvok-sim.md.
-#include <exception>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -10,11 +11,13 @@
 #include <vector>
 
 #include "platform/sim/SimDesktop.h"
-#include "tools/pelvok-sim/framework_tap.h"
 #include "tools/pelvok-sim/options.h"
 #include "tools/pelvok-sim/script_runner.h"
-#include "window/pelvok.h"
+#include "tools/toolbox/command_line.h"
+#include "tools/toolbox/files.h"
+#include "tools/toolbox/sim_keyboard.h"
 #include "window/pelvokDlg.h"
+#include "window/settings.h"
 
 namespace {
 
@@ -27,19 +30,27 @@ constexpr const char* kFirstTarget = "Bloc de notas";
 // The host's root, as Wine shows it: any host file has a Windows path.
 constexpr const char* kHostRootDrive = "Z:\\";
 
-bool readScript(const std::string& file, std::vector<std::string>& lines) {
+// The script's lines; an empty string, with what is wrong, when there is no
+// script to run.
+std::string readScript(const std::string& file, std::vector<std::string>& lines) {
+    const bool standardInput = file.empty() || file == "-";
+    const std::string name = standardInput ? "on standard input" : file;
     std::ifstream opened;
-    if (!file.empty() && file != "-") {
+    if (!standardInput) {
+        std::error_code ignored;
+        if (std::filesystem::is_directory(file, ignored)) return file + " is a folder";
         opened.open(file, std::ios::binary);
-        if (!opened) return false;
+        if (!opened) return "cannot read the script " + file + ": " + std::strerror(errno);
     }
-    std::istream& in = opened.is_open() ? static_cast<std::istream&>(opened) : std::cin;
+    std::istream& in = standardInput ? std::cin : static_cast<std::istream&>(opened);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
     }
-    return true;
+    if (in.bad()) return "cannot read the script " + name;
+    if (lines.empty()) return "the script " + name + " is empty";
+    return "";
 }
 
 std::string joinedWindows(const fs::path& relative) {
@@ -73,24 +84,22 @@ bool presetDictionary(sim::SimDesktop& desktop, const Options& options,
         if (!created) return false;
     }
     const fs::path home = fs::absolute(desktop.files().home()).lexically_normal();
-    desktop.settings().setValue(kSettingsKey, "ruta_BD", windowsPathOf(file, home, homeWindows));
-    desktop.settings().setValue(kSettingsKey, "nombre_BD", file.stem().string());
+    desktop.settings().setValue(kSettingsKey, settings::kDictionaryPath, windowsPathOf(file, home, homeWindows));
+    desktop.settings().setValue(kSettingsKey, settings::kDictionaryName, file.stem().string());
     return true;
 }
 
 int runKeyboard(const Options& options, const std::vector<std::string>& lines) {
-    sim::SimOptions simOptions;
+    sim::SimOptions simOptions = toolbox::SimKeyboard::defaultOptions();
     simOptions.screenWidth = options.screenWidth;
     simOptions.screenHeight = options.screenHeight;
     simOptions.home = options.home;
     simOptions.settingsFile = options.registry;
-    simOptions.picturesFolder = options.pictures.empty() ? PELVOK_PICTURES_DIR : options.pictures;
-    if (!options.home.empty()) {
-        std::error_code ignored;
-        fs::create_directories(options.home, ignored);
-    }
+    if (!options.pictures.empty()) simOptions.picturesFolder = options.pictures;
+    if (!options.home.empty()) toolbox::makeFolder(options.home);
 
-    sim::SimDesktop desktop(simOptions);
+    toolbox::SimKeyboard keyboard(simOptions);
+    sim::SimDesktop& desktop = keyboard.desktop();
     desktop.files().mapFolder(kHostRootDrive, "/");
     if (!options.dictionary.empty() &&
         !presetDictionary(desktop, options, simOptions.homeWindows)) {
@@ -100,18 +109,8 @@ int runKeyboard(const Options& options, const std::vector<std::string>& lines) {
 
     pelvok_sim::ScriptRunner runner(desktop, std::cout, std::cerr);
     runner.foreground(kFirstTarget);
-    pelvok_sim::FrameworkTap framework(desktop.framework());
-    platform::Platform platform{desktop.keystrokes(), desktop.settings(), desktop.windows(),
-                                desktop.pointer(),    desktop.dialogs(),  desktop.files(),
-                                desktop.graphics(),   framework};
-    desktop.setModalDriver([&] {
-        if (auto* keyboard = dynamic_cast<CPelvokDlg*>(framework.dialog())) {
-            runner.run(lines, *keyboard);
-        }
-    });
     try {
-        CPelvokApp application(platform);
-        application.InitInstance();
+        keyboard.runApplication([&](CPelvokDlg& running) { runner.run(lines, running); });
     } catch (const sim::SimProcessExit& exit) {
         // The keyboard ended the process (its pictures could not be loaded).
         runner.reportMessageBoxes();
@@ -124,25 +123,19 @@ int runKeyboard(const Options& options, const std::vector<std::string>& lines) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string error;
-    const std::optional<Options> options = pelvok_sim::parseOptions(argc, argv, error);
-    if (!options) {
-        std::cerr << "pelvok-sim: " << error << "\n" << pelvok_sim::kUsage;
-        return pelvok_sim::kScriptErrorExitCode;
-    }
-    if (options->help) {
-        std::cout << pelvok_sim::kUsage;
-        return 0;
-    }
-    std::vector<std::string> lines;
-    if (!readScript(options->script, lines)) {
-        std::cerr << "pelvok-sim: cannot read the script " << options->script << "\n";
-        return pelvok_sim::kScriptErrorExitCode;
-    }
-    try {
-        return runKeyboard(*options, lines);
-    } catch (const std::exception& failure) {
-        std::cerr << "pelvok-sim: " << failure.what() << "\n";
-        return 1;
-    }
+    toolbox::CommandLine line("pelvok-sim",
+                              "Runs the keyboard on a simulated desktop with the commands of\n"
+                              "SCRIPT (standard input when absent or -).",
+                              "[SCRIPT | -]", 0, 1);
+    pelvok_sim::declareOptions(line);
+    return toolbox::runTool(line, argc, argv, [&] {
+        const Options options = pelvok_sim::readOptions(line);
+        std::vector<std::string> lines;
+        const std::string unusable = readScript(options.script, lines);
+        if (!unusable.empty()) {
+            std::cerr << "pelvok-sim: " << unusable << "\n";
+            return pelvok_sim::kScriptErrorExitCode;
+        }
+        return runKeyboard(options, lines);
+    });
 }

@@ -1,8 +1,9 @@
 // The command line of pelvok-sim.
 #pragma once
 
-#include <optional>
 #include <string>
+
+#include "tools/toolbox/command_line.h"
 
 namespace pelvok_sim {
 
@@ -14,12 +15,13 @@ struct Options {
     std::string dictionary;  // host file of the dictionary to use
     std::string pictures;    // folder of the keyboard pictures
     std::string script;      // host file of the script; empty or "-": standard input
-    bool help = false;
 };
 
-// Parses argv; nullopt after writing what is wrong to `error`.
-std::optional<Options> parseOptions(int argc, char** argv, std::string& error);
+// The options and the operand pelvok-sim takes.
+void declareOptions(toolbox::CommandLine& line);
 
-extern const char* const kUsage;
+// The options of a parsed command line; throws toolbox::UsageError for a
+// bad screen size.
+Options readOptions(const toolbox::CommandLine& line);
 
 }  // namespace pelvok_sim

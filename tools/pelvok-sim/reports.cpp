@@ -4,6 +4,7 @@
 
 #include "platform/raster/cp1252.h"
 #include "tools/pelvok-sim/json_writer.h"
+#include "window/settings.h"
 
 namespace pelvok_sim {
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr int kUnicodeKeystroke = 4;  // KEYEVENTF_UNICODE
 
-std::string texts(const CPelvokDlg::Slots& slots) {
+std::string texts(const SuggestionSlots& slots) {
     std::vector<std::string> values;
     for (const std::string& slot : slots) values.push_back(json::text(slot));
     return json::array(values);
@@ -82,7 +83,8 @@ std::string targetReport(const sim::SimTargetApp& app) {
 
 std::string registryReport(const sim::SimSettings& settings) {
     json::Object values;
-    for (const char* name : {"KeyBoard", "Zoom", "Position", "ruta_BD", "nombre_BD"}) {
+    for (const char* name : {settings::kLetterLayout, settings::kZoom, settings::kPosition,
+                             settings::kDictionaryPath, settings::kDictionaryName}) {
         const std::optional<std::string> value = settings.value(kSettingsKey, name);
         if (value) values.add(name, json::text(*value));
     }

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "tools/pelvok-sim/reports.h"
-#include "tools/pelvok-sim/text_codec.h"
+#include "tools/toolbox/text_codec.h"
 
 namespace pelvok_sim {
 
@@ -141,7 +141,7 @@ void ScriptRunner::run(const std::vector<std::string>& lines, CPelvokDlg& runnin
         const std::string raw = trimmed(lines[index]);
         if (raw.empty() || raw[0] == '#') continue;
         try {
-            const std::optional<std::string> converted = cp1252FromUtf8(raw);
+            const std::optional<std::string> converted = toolbox::cp1252FromUtf8(raw);
             if (!converted) {
                 throw ScriptError(
                     "the line is not UTF-8 or holds a character Windows-1252 has not");
@@ -167,7 +167,8 @@ void ScriptRunner::run(const std::vector<std::string>& lines, CPelvokDlg& runnin
 void ScriptRunner::reportMessageBoxes() {
     const std::vector<sim::MessageBoxRecord>& boxes = desktop.dialogs().messageBoxes();
     for (; boxesReported < boxes.size(); ++boxesReported) {
-        err << "pelvok-sim: message box: " << utf8FromCp1252(boxes[boxesReported].text) << "\n";
+        err << "pelvok-sim: message box: " << toolbox::utf8ForMessages(boxes[boxesReported].text)
+            << "\n";
     }
 }
 
@@ -252,7 +253,7 @@ void ScriptRunner::execute(const std::string& command, const std::string& rest,
         if (file.empty()) throw ScriptError("expected a file name");
         if (!desktop.snapshotPng(file)) throw ScriptError("cannot write the picture " + file);
     } else {
-        throw ScriptError("unknown command '" + utf8FromCp1252(command) + "'");
+        throw ScriptError("unknown command '" + toolbox::utf8ForMessages(command) + "'");
     }
 }
 
@@ -286,7 +287,7 @@ void ScriptRunner::typeText(const std::string& text) {
         }
         if (!found) {
             throw ScriptError("the page on show has no key for '" +
-                              utf8FromCp1252(std::string(1, c)) + "'");
+                              toolbox::utf8ForMessages(std::string(1, c)) + "'");
         }
         clickKeyCentre(*found, true);
         if (desktop.ended()) return;

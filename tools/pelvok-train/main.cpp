@@ -9,16 +9,13 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <limits>
 #include <string>
 
 #include "tools/pelvok-train/trainer.h"
+#include "tools/toolbox/command_line.h"
 
 namespace {
-
-const char* const kUsage =
-    "usage: pelvok-train TEXT... [--words LIST] --out FILE.dic\n"
-    "  TEXT   running text, UTF-8 or Windows-1252, one paragraph a line\n"
-    "  LIST   ranked word list, one word a line, most frequent first\n";
 
 // A bar on the terminal, redrawn at most ten times a second.
 class ProgressBar {
@@ -43,28 +40,19 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    pelvok_train::TrainOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if ((arg == "--out" || arg == "--words") && i + 1 < argc) {
-            (arg == "--out" ? options.output : options.wordList) = argv[++i];
-        } else if (arg == "--help" || arg == "-h") {
-            std::cout << kUsage;
-            return 0;
-        } else if (arg.rfind("--", 0) == 0) {
-            std::cerr << "pelvok-train: unknown option " << arg << "\n" << kUsage;
-            return 2;
-        } else {
-            options.texts.push_back(arg);
-        }
-    }
-    if (options.texts.empty() || options.output.empty()) {
-        std::cerr << kUsage;
-        return 2;
-    }
-    ProgressBar bar;
-    if (isatty(STDERR_FILENO)) options.progress = std::ref(bar);
-    try {
+    toolbox::CommandLine line("pelvok-train",
+                              "Learns running text (TEXT: UTF-8 or Windows-1252, one paragraph a\n"
+                              "line) into a dictionary, as typing it on the keyboard would.",
+                              "TEXT...", 1, std::numeric_limits<std::size_t>::max());
+    line.option("words", "LIST", "ranked word list, one word a line, most frequent first")
+        .option("out", "FILE.dic", "the dictionary to write (replaced)");
+    return toolbox::runTool(line, argc, argv, [&] {
+        pelvok_train::TrainOptions options;
+        options.texts = line.operands();
+        options.wordList = line.text("words");
+        options.output = line.required("out");
+        ProgressBar bar;
+        if (isatty(STDERR_FILENO)) options.progress = std::ref(bar);
         const pelvok_train::TrainResult result = pelvok_train::Train(options);
         std::cout << "pelvok-train: " << options.output << ": " << result.words << " words and "
                   << result.pairs << " pairs, from " << result.textWords << " words of text in "
@@ -73,9 +61,6 @@ int main(int argc, char** argv) {
         std::cout << "\npelvok-train: " << result.dropped
                   << " characters dropped (not in Windows-1252), " << result.untypeable
                   << " left out or replaced (not typed so on the keyboard)\n";
-    } catch (const pelvok_train::TrainError& failure) {
-        std::cerr << "pelvok-train: " << failure.what() << "\n";
-        return 1;
-    }
-    return 0;
+        return 0;
+    });
 }

@@ -9,15 +9,13 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
 
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/SqliteException.h"
 #include "dictionary/statements.h"
+#include "tools/toolbox/files.h"
+#include "tools/toolbox/temp_folder.h"
 #include "tools/typist/keyboard_session.h"
-#include "tools/typist/text_encoding.h"
 #include "tools/typist/typeable_text.h"
 #include "tools/typist/typist.h"
 #include "typing/text_utils.h"
@@ -37,20 +35,12 @@ extern "C" void removeAndExit(int signal) {
     std::raise(signal);
 }
 
-std::string readFile(const std::string& path) {
-    std::error_code error;
-    if (fs::is_directory(path, error)) throw TrainError(path + " is a folder, not a text file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw TrainError("cannot read " + path + ": " + std::strerror(errno));
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw TrainError("cannot read " + path);
-    return bytes;
-}
-
-typist::DecodedText readText(const std::string& path) {
-    std::optional<typist::DecodedText> text = typist::DecodeText(readFile(path));
-    if (!text) throw TrainError(path + " is not a text file");
-    return *text;
+// A text, or a word list, that holds something to learn.
+toolbox::DecodedText readText(const std::string& path) {
+    toolbox::DecodedText text = toolbox::readTextFile(path);
+    if (text.text.find_first_not_of(" \t\r\n\f") == std::string::npos)
+        throw TrainError(path + " holds no text");
+    return text;
 }
 
 // A file beside the output, empty, that nothing else uses.
@@ -81,7 +71,7 @@ void syncFile(const std::string& path) {
 // The seeds of the ranked list, added to the counts the text gave.
 std::size_t seedWords(SqliteDatabase& db, const std::string& listPath, std::size_t textWords,
                       TrainResult& result) {
-    const typist::DecodedText list = readText(listPath);
+    const toolbox::DecodedText list = readText(listPath);
     result.dropped += list.dropped;
     std::size_t rank = 0;
     std::size_t seeded = 0;
@@ -113,9 +103,10 @@ void learn(const TrainOptions& options, const std::string& temporary, TrainResul
     // The texts first: a bad one fails before anything is typed.
     std::vector<std::string> paragraphs;
     for (const std::string& path : options.texts) {
-        const typist::DecodedText text = readText(path);
+        const toolbox::DecodedText text = readText(path);
         result.dropped += text.dropped;
         typist::TypeableText typeable = typist::MakeTypeable(text.text);
+        if (typeable.empty()) throw TrainError(path + " holds nothing the keyboard types");
         result.untypeable += typeable.removed + typeable.replaced;
         for (std::string& p : typeable.paragraphs) paragraphs.push_back(std::move(p));
     }
@@ -123,18 +114,8 @@ void learn(const TrainOptions& options, const std::string& temporary, TrainResul
 
     // The keyboard opens an empty dictionary of its own; its connection is
     // then moved to one in memory, with the same tables and indexes.
-    std::string workPattern = (fs::temp_directory_path() / "pelvok-train-XXXXXX").string();
-    if (!mkdtemp(workPattern.data()))
-        throw TrainError(std::string("cannot make a temporary folder: ") + std::strerror(errno));
-    const fs::path work = workPattern;
-    struct RemoveWork {
-        fs::path path;
-        ~RemoveWork() {
-            std::error_code ignored;
-            fs::remove_all(path, ignored);
-        }
-    } removeWork{work};
-    typist::KeyboardSession session((work / "aprendizaje.dic").string(),
+    const toolbox::TempFolder work("pelvok-train");
+    typist::KeyboardSession session(work.file("aprendizaje.dic"),
                                     typist::KeyboardSession::Indexes::AsOpened, false);
     SqliteDatabase& db = session.keyboard().database;
     db.close();

@@ -6,16 +6,17 @@
 
 #include <cstddef>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "tools/toolbox/tool_error.h"
 
 namespace pelvok_train {
 
 // A failure with a message for the user.
-class TrainError : public std::runtime_error {
+class TrainError : public toolbox::ToolError {
 public:
-    using std::runtime_error::runtime_error;
+    using toolbox::ToolError::ToolError;
 };
 
 struct TrainOptions {

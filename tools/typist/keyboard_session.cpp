@@ -1,12 +1,11 @@
 #include "tools/typist/keyboard_session.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
 #include "dictionary/DictionaryStore.h"
-#include "platform/sim/SimFramework.h"
+#include "window/settings.h"
 
 namespace typist {
 
@@ -22,56 +21,24 @@ const char* const kDropIndexes =
 
 }  // namespace
 
-// The desktop's framework, passed through, or without invalidation.
-class KeyboardSession::Framework : public platform::Framework {
-public:
-    Framework(platform::Framework& inner, bool paint) : inner_(inner), paint_(paint) {}
-
-    int runModal(platform::DialogHandlers& dialog) override { return inner_.runModal(dialog); }
-    platform::WindowId keyboardWindow() override { return inner_.keyboardWindow(); }
-    void invalidate(const platform::Rect* clientRect) override {
-        if (paint_) inner_.invalidate(clientRect);
-    }
-    bool isMinimized() override { return inner_.isMinimized(); }
-    platform::Rect clientRect() override { return inner_.clientRect(); }
-    void setIcon() override { inner_.setIcon(); }
-    void endDialog() override { inner_.endDialog(); }
-    [[noreturn]] void exitProcess(int code) override {
-        inner_.exitProcess(code);
-        std::abort();  // not reached: the desktop's framework does not return either
-    }
-
-private:
-    platform::Framework& inner_;
-    bool paint_;
-};
-
 KeyboardSession::KeyboardSession(const std::string& dictionary, Indexes indexes, bool paint) {
     namespace fs = std::filesystem;
     const fs::path file = fs::absolute(dictionary);
     // The keyboard opens a stored dictionary only when the file is there;
     // an empty file is an empty database.
     if (!fs::exists(file)) std::ofstream(file, std::ios::app);
-    sim::SimOptions options;
-    options.picturesFolder = PELVOK_PICTURES_DIR;
-    desktop_ = std::make_unique<sim::SimDesktop>(options);
-    desktop_->files().mapFolder(kDictionaryFolder, file.parent_path().string());
+    sim::SimDesktop& d = sim_.desktop();
+    d.files().mapFolder(kDictionaryFolder, file.parent_path().string());
     const std::string windowsPath =
         std::string(kDictionaryFolder) + "\\" + file.filename().string();
-    desktop_->settings().setValue(kSettingsKey, "ruta_BD", windowsPath);
-    desktop_->settings().setValue(kSettingsKey, "nombre_BD", file.stem().string());
+    d.settings().setValue(kSettingsKey, settings::kDictionaryPath, windowsPath);
+    d.settings().setValue(kSettingsKey, settings::kDictionaryName, file.stem().string());
 
-    target_ = std::make_unique<sim::SimTargetApp>(desktop_->windows(), "Texto");
+    target_ = std::make_unique<sim::SimTargetApp>(d.windows(), "Texto");
     target_->bringToFront();
-    framework_ = std::make_unique<Framework>(desktop_->framework(), paint);
-    sim::SimDesktop& d = *desktop_;
-    platform_ = std::make_unique<platform::Platform>(
-        platform::Platform{d.keystrokes(), d.settings(), d.windows(), d.pointer(), d.dialogs(),
-                           d.files(), d.graphics(), *framework_});
-    keyboard_ = std::make_unique<CPelvokDlg>(*platform_);
+    sim_.setPainting(paint);
     try {
-        keyboard_->PrepareToRun();
-        desktop_->start(*keyboard_);
+        keyboard_ = &sim_.start();
     } catch (const sim::SimProcessExit&) {
         throw std::runtime_error("the keyboard could not start (its pictures are missing)");
     }
@@ -84,7 +51,7 @@ KeyboardSession::KeyboardSession(const std::string& dictionary, Indexes indexes,
 
 // The keyboard goes first: it holds the desktop's interfaces.
 KeyboardSession::~KeyboardSession() {
-    keyboard_.reset();
+    sim_.stop();
     target_.reset();
 }
 
@@ -95,11 +62,11 @@ void KeyboardSession::click(const Key& key) {
     const int x = static_cast<int>((p1.getX() + (p2.getX() - p1.getX()) / 2) * scale);
     const int y = static_cast<int>((p1.getY() + (p2.getY() - p1.getY()) / 2) * scale);
     if (!transactionPerKey_) {
-        desktop_->leftClick(x, y);
+        sim_.desktop().leftClick(x, y);
         return;
     }
     keyboard_->database.executeUpdate("BEGIN;");
-    desktop_->leftClick(x, y);
+    sim_.desktop().leftClick(x, y);
     keyboard_->database.executeUpdate("COMMIT;");
 }
 

@@ -8,6 +8,7 @@
 #include "model/Key.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimTargetApp.h"
+#include "tools/toolbox/sim_keyboard.h"
 #include "window/pelvokDlg.h"
 
 namespace typist {
@@ -30,7 +31,7 @@ public:
 
     CPelvokDlg& keyboard() { return *keyboard_; }
     const KeyboardLayout& layout() const { return *keyboard_->layout; }
-    sim::SimDesktop& desktop() { return *desktop_; }
+    sim::SimDesktop& desktop() { return sim_.desktop(); }
     sim::SimTargetApp& target() { return *target_; }
 
     // A left click at the key's centre, as the user clicks it.
@@ -41,13 +42,9 @@ public:
     void learnEachKeyInOneTransaction(bool on) { transactionPerKey_ = on; }
 
 private:
-    class Framework;
-
-    std::unique_ptr<sim::SimDesktop> desktop_;
-    std::unique_ptr<Framework> framework_;
-    std::unique_ptr<platform::Platform> platform_;
+    toolbox::SimKeyboard sim_;
     std::unique_ptr<sim::SimTargetApp> target_;
-    std::unique_ptr<CPelvokDlg> keyboard_;
+    CPelvokDlg* keyboard_ = nullptr;
     bool transactionPerKey_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "model/key_codes.h"
 #include "typing/text_utils.h"
 
 namespace typist {
@@ -69,7 +70,7 @@ std::string typeableParagraph(const std::string& line, TypeableText& counts) {
             ++counts.removed;
         }
         // After anything but a blank, the key of '¿' types '?'.
-        if (c == 0xBF && !out.empty() && out.back() != ' ') {
+        if (c == cp1252::kInvertedQuestion && !out.empty() && out.back() != ' ') {
             ++counts.removed;
             continue;
         }

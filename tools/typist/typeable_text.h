@@ -19,6 +19,13 @@ struct TypeableText {
     // Typographic quotes, dashes, the ellipsis and no-break spaces, written
     // as the plain characters the keyboard has.
     std::size_t replaced = 0;
+
+    // No paragraph has a character to type: a text no tool can use.
+    bool empty() const {
+        for (const std::string& p : paragraphs)
+            if (!p.empty()) return false;
+        return true;
+    }
 };
 
 // Windows-1252 text, lines ending in "\n" or "\r\n".

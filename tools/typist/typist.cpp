@@ -4,21 +4,13 @@
 #include <chrono>
 #include <ctime>
 
-#include "tools/typist/text_encoding.h"
+#include "model/key_codes.h"
+#include "tools/toolbox/text_codec.h"
 #include "typing/text_utils.h"
 
 namespace typist {
 
 namespace {
-
-// Direct keys of the pages.
-constexpr std::uint8_t kBackspace = 8;
-constexpr std::uint8_t kEnter = 13;
-constexpr std::uint8_t kSymbols = 14;
-constexpr std::uint8_t kShift = 16;
-constexpr std::uint8_t kCapsLock = 20;
-
-constexpr std::uint8_t kCircumflex = '^';
 
 bool isLetter(unsigned char c) { return IsWordChar(c) || IsAccentedVowel(c); }
 
@@ -27,20 +19,7 @@ bool isUpper(unsigned char c) { return c != ConvertCase(2, c); }
 // Lower case of the letters of the keys: a-z, n with tilde, c with cedilla.
 bool isKeyLetter(unsigned char c) {
     const unsigned char lower = ConvertCase(2, c);
-    return (lower >= 'a' && lower <= 'z') || lower == 0xF1 || lower == 0xE7;
-}
-
-// Keyboard-side position where a chosen suggestion starts replacing the
-// partial word ending at k, as the suggestion key removes it.
-std::size_t removalStart(const std::string& text, std::size_t k) {
-    std::size_t r = k;
-    while (r > 0) {
-        const unsigned char before = text[r - 1];
-        if (before == ' ' || before == 0xBF) break;
-        if (r < k && (text[r] == '-' || text[r] == '\'')) break;
-        --r;
-    }
-    return r;
+    return (lower >= 'a' && lower <= 'z') || lower == cp1252::kSmallNTilde || lower == cp1252::kSmallCCedilla;
 }
 
 double threadCpuSeconds() {
@@ -68,10 +47,11 @@ void Typist::typeParagraph(const std::string& text) {
         while (k < got.size() && k < text.size() && got[k] == text[k]) ++k;
         if (k == text.size() && got.size() == k && target.pendingDeadKey() == 0) break;
         if (presses > limit)
-            throw TypingError("cannot type \"" + Utf8FromCp1252(text) + "\": stuck at character " +
-                              std::to_string(k) + " with \"" + Utf8FromCp1252(got) + "\"");
+            throw TypingError("cannot type \"" + toolbox::utf8ForMessages(text) +
+                              "\": stuck at character " + std::to_string(k) + " with \"" +
+                              toolbox::utf8ForMessages(got) + "\"");
         if (got.size() > k) {
-            press(direct(kBackspace));
+            press(direct(direct::kBackspace));
             continue;
         }
         if (!session_.layout().getSymbolsPage()) {
@@ -85,12 +65,12 @@ void Typist::typeParagraph(const std::string& text) {
         // a moment: what was checked before them is checked again.
         std::size_t takenBack = 0;
         for (const sim::KeystrokeRecord& record : session_.desktop().keystrokes().log())
-            if (!record.isCharacter && !record.keyUp() && record.vk == kBackspace) ++takenBack;
+            if (!record.isCharacter && !record.keyUp() && record.vk == vk::kBackspace) ++takenBack;
         k = std::min(k, before - std::min(before, takenBack));
     }
-    press(direct(kEnter));
+    press(direct(direct::kEnter));
     if (target.text() != text + "\r\n")
-        throw TypingError("Enter did not end the line \"" + Utf8FromCp1252(text) + "\"");
+        throw TypingError("Enter did not end the line \"" + toolbox::utf8ForMessages(text) + "\"");
     counts_.characters += text.size() + 1;
 }
 
@@ -103,12 +83,12 @@ void Typist::pressFor(const std::string& text, std::size_t k) {
     }
     // On the letter pages the keys '1' to '6' are the suggestion keys.
     if (c >= '0' && c <= '9' && !layout.getSymbolsPage()) {
-        press(direct(kSymbols));
+        press(direct(direct::kSymbols));
         return;
     }
     if (isKeyLetter(c)) {
         if (layout.getSymbolsPage()) {
-            press(direct(kSymbols));
+            press(direct(direct::kSymbols));
             return;
         }
         const bool runFollows =
@@ -123,7 +103,7 @@ void Typist::pressFor(const std::string& text, std::size_t k) {
     if (findCharacter(code, key)) {
         press(key);
     } else {
-        press(direct(kSymbols));
+        press(direct(direct::kSymbols));
     }
 }
 
@@ -138,21 +118,21 @@ void Typist::pressAccented(unsigned char accented) {
     if (target.pendingDeadKey() == accent) {
         // Only SHIFT may change the case now: Caps Lock would drop the accent.
         if (layout.getSymbolsPage()) {
-            press(direct(kSymbols));
+            press(direct(direct::kSymbols));
         } else if (upper != shownUpper) {
-            press(direct(kShift));
+            press(direct(direct::kShiftLatch));
         } else if (findCharacter(ConvertCase(2, vowel), key)) {
             press(key);
         }
         return;
     }
     if (target.pendingDeadKey() != 0) {
-        press(direct(kBackspace));
+        press(direct(direct::kBackspace));
         return;
     }
-    const bool onSymbols = accent == kCircumflex;
+    const bool onSymbols = accent == cp1252::kCircumflex;
     if ((layout.getSymbolsPage() != 0) != onSymbols) {
-        press(direct(kSymbols));
+        press(direct(direct::kSymbols));
     } else if (!onSymbols && upper != shownUpper) {
         fixCase(upper, false);
     } else if (findCharacter(accent, key)) {
@@ -163,11 +143,11 @@ void Typist::pressAccented(unsigned char accented) {
 void Typist::fixCase(bool upper, bool runFollows) {
     const KeyboardLayout& layout = session_.layout();
     if (layout.getShiftLatched()) {
-        press(direct(kShift));
+        press(direct(direct::kShiftLatch));
     } else if (layout.getCapsLock()) {
-        press(direct(kCapsLock));
+        press(direct(direct::kCapsLock));
     } else {
-        press(direct(upper && runFollows ? kCapsLock : kShift));
+        press(direct(upper && runFollows ? direct::kCapsLock : direct::kShiftLatch));
     }
 }
 
@@ -175,7 +155,7 @@ bool Typist::takeSuggestion(const std::string& text, std::size_t k) {
     const KeyboardLayout& layout = session_.layout();
     if (layout.getSymbolsPage() || session_.target().pendingDeadKey() != 0) return false;
     if (k < text.size() && !isLetter(text[k])) return false;
-    const std::size_t start = removalStart(text, k);
+    const std::size_t start = PartialWordStart(text, k);
     if (start >= text.size() || !isLetter(text[start])) return false;
     for (std::size_t i = start; i < k; ++i)
         if (!isLetter(text[i])) return false;

@@ -1,13 +1,14 @@
-// The desktop's framework, passed through, remembering the dialog it runs:
-// the application object creates the keyboard window itself, and the script
-// needs to read its state.
+// The desktop's framework, passed through, remembering the dialog it runs
+// (the application object creates the keyboard window itself, and whoever
+// drives it needs the window), and dropping invalidations when painting is
+// off (a keyboard that is never painted runs the typing code alone).
 #pragma once
 
 #include <cstdlib>
 
 #include "platform/platform.h"
 
-namespace pelvok_sim {
+namespace toolbox {
 
 class FrameworkTap : public platform::Framework {
 public:
@@ -15,6 +16,7 @@ public:
 
     // The dialog being run, null outside runModal.
     platform::DialogHandlers* dialog() const { return running; }
+    void setPainting(bool on) { painting = on; }
 
     int runModal(platform::DialogHandlers& dialog) override {
         struct Forget {
@@ -26,7 +28,9 @@ public:
         return inner.runModal(dialog);
     }
     platform::WindowId keyboardWindow() override { return inner.keyboardWindow(); }
-    void invalidate(const platform::Rect* clientRect) override { inner.invalidate(clientRect); }
+    void invalidate(const platform::Rect* clientRect) override {
+        if (painting) inner.invalidate(clientRect);
+    }
     bool isMinimized() override { return inner.isMinimized(); }
     platform::Rect clientRect() override { return inner.clientRect(); }
     void setIcon() override { inner.setIcon(); }
@@ -39,6 +43,7 @@ public:
 private:
     platform::Framework& inner;
     platform::DialogHandlers* running = nullptr;
+    bool painting = true;
 };
 
-}  // namespace pelvok_sim
+}  // namespace toolbox
