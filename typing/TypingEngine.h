@@ -59,5 +59,5 @@ private:
     void typeShiftedCharacter(const Key& key, std::int16_t scanned, const std::string& line,
                               bool oneShot);
     void completeSuggestion(std::uint8_t code, const std::string& line);
-    void typeCompletionCharacter(std::uint8_t ch, bool& capitalise);
+    void typeCompletionCharacter(std::uint8_t ch);
 };

@@ -3,14 +3,13 @@
 // question mark, and the completion of a word from a suggestion key.
 #include "model/key_codes.h"
 #include "typing/TypingEngine.h"
+#include "typing/completion.h"
 #include "typing/key_sender.h"
 #include "typing/text_utils.h"
 
 namespace {
 
 using cp1252::kInvertedQuestion;
-
-bool isCapitalAZ(unsigned char c) { return c >= 'A' && c <= 'Z'; }
 
 // A letter has two cases (ConvertCase changes it one way or the other).
 bool isCasedLetter(unsigned char c) { return ConvertCase(1, c) != ConvertCase(2, c); }
@@ -107,9 +106,11 @@ void TypingEngine::typeShiftedCharacter(const Key& key, std::int16_t scanned, co
 
     // The key of '¿' after a word closes the question with '?'. Right after
     // a '¿' (an empty question) it takes that '¿' and the space before it back.
+    bool closesEmptyQuestion = false;
     if (charKey == vk::kInvertedQuestionKey && layout->getSymbolsPage() == 0 &&
         ((line.size() > 1 && before != ' ') || before == kInvertedQuestion)) {
         if (before == kInvertedQuestion) {
+            closesEmptyQuestion = true;
             keys.tap(vk::kBackspace);
             if (charAt(line, c - 2) == ' ') keys.tap(vk::kBackspace);
         }
@@ -121,7 +122,7 @@ void TypingEngine::typeShiftedCharacter(const Key& key, std::int16_t scanned, co
     if (punctuation && before == ' ') keys.tap(vk::kBackspace);
     keys.tapWith(vk::kShift, charKey);
     if (punctuation && layout->getSymbolsPage() == 0) keys.tap(keys.keyOf(' '));
-    if (before == kInvertedQuestion && charKey == vk::kQuestionKey && c > 1) keys.tap(keys.keyOf(' '));
+    if (closesEmptyQuestion && c > 1) keys.tap(keys.keyOf(' '));
     UpdateComposition(code, true, false);
     if (oneShot && layout) layout->setShiftLatched(0);
 }
@@ -134,69 +135,42 @@ void TypingEngine::completeSuggestion(std::uint8_t code, const std::string& line
         return;
     }
     spaceAbsorbed = false;
-    std::string text = line;
     const int c = cursorPos;
-    auto at = [&text](long i) { return charAt(text, i); };
-    const unsigned char before = at(c - 1);
-    const bool attached = before != ' ' && before != '-' && before != '\'' &&
-                          before != kInvertedQuestion && c + 1 < static_cast<int>(text.size());
-
-    // Take back the partial word before the marker; when it began with a
-    // capital, so does the completed word (a capital further in does not
-    // count, as in the echo).
-    const int r = c > 0 ? static_cast<int>(PartialWordStart(text, static_cast<std::size_t>(c))) : 0;
-    for (int i = r; i < c; ++i) keys.tap(vk::kBackspace);
-    bool capitalise = r < c && isCapitalAZ(at(r));
-    const unsigned char first = static_cast<unsigned char>(word[0]);
-    if ((first == '-' || first == '\'') && (before == ' ' || before == first))
-        keys.tap(vk::kBackspace);
-    // And the rest of the word after the marker.
-    while (static_cast<int>(text.size()) > c + 1 && at(c + 1) != ' ') {
-        keys.tap(vk::kDelete);
-        text.erase(static_cast<std::size_t>(c + 1), 1);
-    }
-    for (const char ch : word) typeCompletionCharacter(static_cast<std::uint8_t>(ch), capitalise);
-    textLine = text;
-    if (!attached) keys.tap(vk::kSpace);
+    const CompletionPlan plan = PlanCompletion(line, c, word, layout->getCapsLock() != 0,
+                                               layout->getShiftLatched() != 0);
+    for (int i = plan.removeFrom; i < c; ++i) keys.tap(vk::kBackspace);
+    for (int i = c + 1; i < plan.removeTo; ++i) keys.tap(vk::kDelete);
+    for (const char ch : plan.text) typeCompletionCharacter(static_cast<std::uint8_t>(ch));
+    if (!plan.attached) keys.tap(vk::kSpace);
     UpdateComposition(code, false, false);
 }
 
-// One character of a completed word, with the modifiers the layout asks for.
-void TypingEngine::typeCompletionCharacter(std::uint8_t ch, bool& capitalise) {
+// One character of a completed word, typed as it stands: a letter's case
+// comes from Shift against the target's Caps Lock, an accented vowel from its
+// dead key, a character the layout has no key for from a Unicode keystroke.
+void TypingEngine::typeCompletionCharacter(std::uint8_t ch) {
     KeySender keys(platform().keystrokes);
+    const bool capsLock = layout->getCapsLock() != 0;
     unsigned char x = ch;
-    bool withoutKey = false;
     if (keys.scan(ch) < 0) {
         unsigned char vowel = ch;
         const unsigned char accent = SplitAccentedVowel(ch, vowel);
-        if (accent == ' ') {
-            // Neither a key nor a dead key makes it: typed as the character.
-            withoutKey = true;
-        } else {
-            const std::int16_t deadKey = keys.scan(accent);
+        const std::int16_t deadKey = accent == ' ' ? -1 : keys.scan(accent);
+        if (deadKey >= 0 && keys.scan(vowel) >= 0) {
             keys.tapWithState(KeySender::lowByte(deadKey), KeySender::highByte(deadKey));
             x = vowel;
         }
     }
-    const bool capsLock = layout->getCapsLock() != 0;
-    const bool latched = layout->getShiftLatched() != 0;
-    if (capitalise) {
-        if (!capsLock && x >= 'a' && x <= 'z') x = static_cast<unsigned char>(x - 'a' + 'A');
-        capitalise = false;
-    }
-
     const std::int16_t scanned = keys.scan(x);
-    if (withoutKey || scanned < 0) {
-        keys.typeCharacter(x);
+    if (scanned < 0) {
+        keys.typeCharacter(ch);
     } else if (isCasedLetter(x)) {
-        // Caps Lock in the system raises a plain letter; the latch flips it.
         const bool capital = x == ConvertCase(1, x);
-        const bool shift = (capital && !capsLock) || latched;
-        keys.tapWithState(KeySender::lowByte(scanned), shift ? vk::kShiftState : 0);
+        keys.tapWithState(KeySender::lowByte(scanned), capital != capsLock ? vk::kShiftState : 0);
     } else {
         keys.tapWithState(KeySender::lowByte(scanned), KeySender::highByte(scanned));
     }
-    if (latched) {
+    if (layout->getShiftLatched() != 0) {
         layout->setShiftLatched(0);
         layout->setShiftConsumed(1);
     }

@@ -1,85 +1,75 @@
-// Completion of a word in the echo from a chosen suggestion.
-#include <string>
+#include "typing/completion.h"
 
-#include "model/key_codes.h"
 #include "typing/line_edit.h"
+#include "typing/text_utils.h"
 
 namespace {
 
-using cp1252::kInvertedQuestion;
+bool isUpper(unsigned char c) { return ConvertCase(2, c) != c; }
 
-bool isCapital(unsigned char c) { return c >= 'A' && c <= 'Z'; }
+bool isSeparator(unsigned char c) { return c == '-' || c == '\''; }
 
-// The C locale's toupper: only a-z change.
-unsigned char raisePlain(unsigned char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 0x20) : c;
-}
-
-// Deletes the character before the marker; true when it was a capital A-Z
-// that began a word: a space, an opening question mark or the line start in
-// front of it, where the removal of the partial word stops.
-bool deleteNotingCapital(LineEdit& line) {
-    const unsigned char front = line.before(2);
-    const bool capitalFirst =
-        isCapital(line.before()) && (line.marker < 2 || front == ' ' || front == kInvertedQuestion);
-    line.deleteBefore();
-    return capitalFirst;
-}
-
-void clearShiftConsumed(bool& shiftConsumed, KeyboardLayout& layout) {
-    shiftConsumed = false;
-    layout.setShiftConsumed(0);
+// A capital stays; any other letter takes the case of Caps Lock. The first
+// character typed with the one-shot SHIFT flips against Caps Lock; a
+// partial word that began with a capital gives the completion its capital.
+std::string casedText(const std::string& suggestion, bool capsLock, bool firstShifted,
+                      bool capitalise) {
+    std::string cased;
+    cased.reserve(suggestion.size());
+    for (std::size_t i = 0; i < suggestion.size(); ++i) {
+        const auto c = static_cast<unsigned char>(suggestion[i]);
+        unsigned char typed = c;
+        if (i == 0 && firstShifted) {
+            typed = ConvertCase(capsLock ? 2 : 1, c);
+        } else if (i == 0 && capitalise && !capsLock) {
+            typed = ConvertCase(1, c);
+        } else if (!isUpper(c)) {
+            typed = ConvertCase(capsLock ? 1 : 2, c);
+        }
+        cased += static_cast<char>(typed);
+    }
+    return cased;
 }
 
 }  // namespace
 
+CompletionPlan PlanCompletion(const std::string& line, int marker, const std::string& suggestion,
+                              bool capsLock, bool firstShifted) {
+    CompletionPlan plan;
+    const unsigned char before = charAt(line, marker - 1);
+
+    // The rest of the word after the marker goes too.
+    int end = marker + 1;
+    while (end < static_cast<int>(line.size()) && line[static_cast<std::size_t>(end)] != ' ') ++end;
+    plan.removeTo = end;
+    plan.attached = before != ' ' && !isSeparator(before) && !IsOpeningMark(before) &&
+                    end < static_cast<int>(line.size());
+
+    int from = marker > 0 ? static_cast<int>(PartialWordStart(line, static_cast<std::size_t>(marker)))
+                          : 0;
+    // A suggestion that brings its own hyphen or apostrophe joins the word
+    // before it: the space in front goes when nothing else is taken back.
+    if (!suggestion.empty() && isSeparator(static_cast<unsigned char>(suggestion[0])) &&
+        from == marker && from > 0 && charAt(line, from - 1) == ' ')
+        --from;
+    plan.removeFrom = from;
+
+    const bool capitalise = from < marker && isUpper(charAt(line, from));
+    plan.text = casedText(suggestion, capsLock, firstShifted, capitalise);
+    return plan;
+}
+
 std::string CompleteWord(LineEdit& line, const std::string& suggestion, KeyboardLayout& layout,
                          bool& attached) {
-    const unsigned char last = line.before();
-    attached = last != ' ' && last != '-' && last != '\'' && last != kInvertedQuestion &&
-               line.hasTextAfter() && line.size() > 2;
-
-    // The partial word goes; a suggestion that begins with a hyphen or an
-    // apostrophe also replaces the separator in front of the partial word.
-    bool capitalise = false;
-    const unsigned char first = charAt(suggestion, 0);
-    if (first == '-' || first == '\'') {
-        while (line.marker > 0 && line.before() != ' ' && line.before() != '-' &&
-               line.before() != '\'')
-            capitalise |= deleteNotingCapital(line);
-        if (line.marker > 0) capitalise |= deleteNotingCapital(line);
-    } else {
-        while (line.marker > 0 && line.before() != ' ' && line.before() != kInvertedQuestion)
-            capitalise |= deleteNotingCapital(line);
-    }
-
-    // Caps Lock gives capitals; the one-shot Shift spent on the first letter
-    // flips that letter against Caps Lock; a removed word that began with a
-    // capital keeps its capital.
-    const bool capsLock = layout.getCapsLock() != 0;
-    bool shiftConsumed = layout.getShiftConsumed() != 0;
-    std::string cased;
-    cased.reserve(suggestion.size());
-    for (const char byte : suggestion) {
-        unsigned char c = static_cast<unsigned char>(byte);
-        if (capitalise) {
-            c = raisePlain(c);
-            capitalise = false;
-            // The target typed this letter with the spent Shift: it is
-            // not carried over to the second letter.
-            if (shiftConsumed) clearShiftConsumed(shiftConsumed, layout);
-        } else if (shiftConsumed && !capsLock) {
-            c = ConvertCase(1, c);
-            clearShiftConsumed(shiftConsumed, layout);
-        } else if (isCapital(c)) {
-            if (shiftConsumed) clearShiftConsumed(shiftConsumed, layout);
-        } else if (shiftConsumed) {
-            c = ConvertCase(2, c);
-            clearShiftConsumed(shiftConsumed, layout);
-        } else {
-            c = ConvertCase(capsLock ? 1 : 2, c);
-        }
-        cased += static_cast<char>(c);
-    }
-    return cased;
+    // The completion's keystrokes spent the one-shot SHIFT on its first
+    // character when they found it latched, and said so.
+    const bool firstShifted = layout.getShiftConsumed() != 0;
+    const CompletionPlan plan = PlanCompletion(line.text, line.marker, suggestion,
+                                               layout.getCapsLock() != 0, firstShifted);
+    if (firstShifted) layout.setShiftConsumed(0);
+    line.text.erase(static_cast<std::size_t>(line.marker + 1),
+                    static_cast<std::size_t>(plan.removeTo - line.marker - 1));
+    while (line.marker > plan.removeFrom) line.deleteBefore();
+    attached = plan.attached;
+    return plan.text;
 }

@@ -174,11 +174,16 @@ unsigned char SplitAccentedVowel(unsigned char c, unsigned char& vowel) {
     return kAccents[a];
 }
 
+bool IsOpeningMark(unsigned char c) {
+    return c == kInvertedQuestion || c == kInvertedExclamation || c == '(' || c == '[' ||
+           c == '{' || c == '"' || c == kLeftGuillemet;
+}
+
 std::size_t PartialWordStart(const std::string& text, std::size_t end) {
     std::size_t r = end;
     while (r > 0) {
         const unsigned char before = charAt(text, static_cast<long>(r) - 1);
-        if (before == ' ' || before == kInvertedQuestion) break;
+        if (before == ' ' || IsOpeningMark(before)) break;
         const unsigned char removed = charAt(text, static_cast<long>(r));
         if (r < end && (removed == '-' || removed == '\'')) break;
         --r;

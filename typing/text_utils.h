@@ -32,10 +32,13 @@ std::string FoldAccents(const std::string& s);
 std::string CleanWord(const std::string& s);
 std::string CleanWordKeepAccents(const std::string& s);
 
-// Where the keystrokes of a suggestion key start taking back the partial
-// word that ends at `end`: after a space, after '¿', or at a hyphen or an
-// apostrophe inside the word, which is taken back too. The user's text before
-// it stays.
+// A mark that opens a question, an exclamation, brackets or a quotation: a
+// word begins right after it.
+bool IsOpeningMark(unsigned char c);
+
+// Where a chosen suggestion starts taking back the partial word that ends at
+// `end`: after a space or an opening mark, or at a hyphen or an apostrophe
+// inside the word, which is taken back too. The user's text before it stays.
 std::size_t PartialWordStart(const std::string& text, std::size_t end);
 
 // The vowel (A E I O U a e i o u) with the dead-key accent (^, grave 0x60,

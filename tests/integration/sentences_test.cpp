@@ -90,6 +90,17 @@ const Sentence kSentences[] = {
     {"ColonAfterSpace", "", "nota {SYM}:{SYM} hola", "nota: hola"},
     {"SemicolonAfterSpace", "", "uno {SYM};{SYM} dos", "uno; dos"},
     {"Exclamation", "", "{SYM}\xA1{SYM}hola{SYM}!{SYM}", "\xA1hola!"},
+    // A suggestion that brings its own hyphen or apostrophe replaces the one typed.
+    {"SuggestionAfterHyphen", "bien-o", "y bien-{=-o}", "y bien-o "},
+    // An opening mark stays before the completed word, which keeps its capital.
+    {"SuggestionAfterExclamationMark", "hola", "y {SYM}\xA1{SYM}{SHIFT}ho{=hola}", "y \xA1Hola "},
+    {"SuggestionAfterParenthesis", "casa", "y {SYM}({SYM}ca{=casa}", "y (casa "},
+    {"CapitalCarriedToAccentedLetter", "\xB4" "arbol", "y {SHIFT}ar{=\xE1rbol}", "y \xC1rbol "},
+    {"ShiftUnderCapsLockOnSuggestion", "casa", "{CAPS}ca{SHIFT}{=casa}{CAPS}", "cASA "},
+    // The marker inside the last word: the whole word goes, and a space follows.
+    {"SuggestionInsideLastWord", "casa", "ca{LEFT}{=casa}", "casa "},
+    // On the symbols page '?' after '\xBF' is just a question mark.
+    {"QuestionMarkAfterInvertedOnSymbolsPage", "", "hola {SYM}\xBF?{SYM}", "hola \xBF?"},
     // The echo keeps the end of a line wider than it shows.
     {"LongLine", "",
      "{SHIFT}el ni\xF1o comi\xB4o pan con su madre y despu\xB4" "es se fue a la casa de su abuela.",
