@@ -40,6 +40,15 @@ public:
     bool sentenceStart = true;
     bool selectionActive = false;
     bool spaceAbsorbed = false;
+    // Where the selection that the SHIFT-extended arrows made began, as an
+    // index of the echo; -1 when it reaches into text the echo does not know.
+    int selectionAnchor = -1;
+    // The target's line may hold text the echo does not know, before it (the
+    // echo keeps only the end of a long line, and some keys move the caret
+    // where the keyboard cannot follow) or after it. Words that may go on
+    // into such text are neither learned nor completed.
+    bool textBeforeUnknown = false;
+    bool textAfterUnknown = false;
 
 protected:
     // The exit command: ends the keyboard, saving what it must.
@@ -58,6 +67,6 @@ private:
     void typePlainCharacter(const Key& key, std::int16_t scanned, const std::string& line);
     void typeShiftedCharacter(const Key& key, std::int16_t scanned, const std::string& line,
                               bool oneShot);
-    void completeSuggestion(std::uint8_t code, const std::string& line);
+    void completeSuggestion(std::uint8_t code, const std::string& line, const std::string& word);
     void typeCompletionCharacter(std::uint8_t ch);
 };

@@ -63,8 +63,7 @@ void TypingEngine::activateCommand(const Key& key) {
         case command::kDeleteWord:
             if (selectionActive) {
                 keys.tap(vk::kBackspace);
-                // The echo cannot follow what the selection held: with the
-                // flag still set, the composition clears it.
+                // With the flag still set, the composition takes the selection out.
                 UpdateComposition(code, false, true);
                 selectionActive = false;
                 break;
@@ -87,9 +86,11 @@ void TypingEngine::activateCommand(const Key& key) {
             break;
         case command::kPaste:
             keys.tapWith(vk::kControl, keys.keyOf('v'));
+            UpdateComposition(code, false, true);
             break;
         case command::kCut:
             keys.tapWith(vk::kControl, keys.keyOf('x'));
+            UpdateComposition(code, false, true);
             break;
         case command::kNextSize:
             nextSize();
@@ -114,7 +115,10 @@ void TypingEngine::activateDirect(const Key& key) {
             keys.tap(target);
             keys.send(vk::kShift, vk::kUpExtended);
             keys.tap(vk::kShift);
-            if (selects) selectionActive = true;
+            if (selects) {
+                if (!selectionActive) selectionAnchor = cursorPos;
+                selectionActive = true;
+            }
         } else {
             keys.tap(target);
         }

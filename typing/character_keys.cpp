@@ -22,10 +22,25 @@ void TypingEngine::activateCharacter(const Key& key, std::int16_t scanned, const
     std::uint8_t charKey = KeySender::lowByte(scanned);
     const int shiftState = KeySender::highByte(scanned);
 
+    const bool suggestionKey =
+        shiftState == 0 && layout->getSymbolsPage() == 0 && suggestion_key::is(charKey);
+    const std::string word =
+        suggestionKey ? suggestions[static_cast<std::size_t>(suggestion_key::slot(charKey))] : "";
     // A character replaces the selection; the latch that extended it is spent.
+    // The selection goes first, as Backspace takes it, so that the rules below
+    // see the line the character lands in.
+    std::string current = line;
     if (selectionActive) {
         layout->setShiftLatched(0);
         layout->setShiftConsumed(0);
+        const bool typesNothing = (suggestionKey && word.empty()) ||
+                                  (shiftState != 0 && shiftState != vk::kShiftState &&
+                                   shiftState != vk::kControlState && shiftState != vk::kAltGrState);
+        if (!typesNothing) {
+            keys.tap(vk::kBackspace);
+            UpdateComposition(direct::kBackspace, false, true);
+            current = textLine;
+        }
     }
     bool oneShot = false;
     if ((charKey >= keys.keyOf('a') && charKey <= keys.keyOf('z')) || charKey == vk::kCedillaKey ||
@@ -41,14 +56,14 @@ void TypingEngine::activateCharacter(const Key& key, std::int16_t scanned, const
                 // The key is taken as its capital letter (Ç and Ñ included).
                 keys.tapWith(vk::kShift, keys.keyOf(charKey));
                 UpdateComposition(code, true, false);
-            } else if (layout->getSymbolsPage() == 0 && suggestion_key::is(charKey)) {
-                completeSuggestion(code, line);
+            } else if (suggestionKey) {
+                completeSuggestion(code, current, word);
             } else {
-                typePlainCharacter(key, scanned, line);
+                typePlainCharacter(key, scanned, current);
             }
             break;
         case vk::kShiftState:
-            typeShiftedCharacter(key, scanned, line, oneShot);
+            typeShiftedCharacter(key, scanned, current, oneShot);
             break;
         case vk::kControlState:
             keys.tap(keys.keyOf(charKey));
@@ -127,9 +142,9 @@ void TypingEngine::typeShiftedCharacter(const Key& key, std::int16_t scanned, co
     if (oneShot && layout) layout->setShiftLatched(0);
 }
 
-void TypingEngine::completeSuggestion(std::uint8_t code, const std::string& line) {
+void TypingEngine::completeSuggestion(std::uint8_t code, const std::string& line,
+                                      const std::string& word) {
     KeySender keys(platform().keystrokes);
-    const std::string word = suggestions[static_cast<std::size_t>(suggestion_key::slot(code))];
     if (word.empty()) {
         UpdateComposition(code, false, false);
         return;

@@ -6,6 +6,7 @@
 #include "model/key_codes.h"
 #include "typing/TypingEngine.h"
 #include "typing/line_edit.h"
+#include "typing/word_scan.h"
 
 namespace {
 
@@ -25,47 +26,76 @@ bool isSentencePunctuation(unsigned char c) { return c == '.' || c == ',' || c =
 // The keys whose keystrokes take back a space typed just before them.
 bool takesSpaceBack(unsigned char c) { return isSentencePunctuation(c) || c == '-' || c == '\''; }
 
-void resetLine(TypingEngine& keyboard, LineEdit& line) {
+// The echo no longer knows the target's line around the caret: a key moved
+// the caret somewhere it cannot follow, or changed text it has not seen.
+void loseTrack(TypingEngine& keyboard, LineEdit& line) {
     line.clear();
-    keyboard.layout->setShiftLatched(0);
+    keyboard.textBeforeUnknown = true;
+    keyboard.textAfterUnknown = true;
     keyboard.selectionActive = false;
+}
+
+// Takes out the text the SHIFT-extended arrows selected; false when the
+// selection reaches into text the echo does not know.
+bool deleteSelection(TypingEngine& keyboard, LineEdit& line) {
+    keyboard.selectionActive = false;
+    const int anchor = keyboard.selectionAnchor;
+    keyboard.selectionAnchor = -1;
+    if (anchor < 0 || anchor >= line.size()) return false;
+    if (anchor < line.marker) {
+        while (line.marker > anchor) line.deleteBefore();
+    } else {
+        for (int i = line.marker; i < anchor; ++i) line.deleteAfter();
+    }
+    return true;
+}
+
+// A selection is replaced by what the key types; one the echo cannot see
+// leaves it not knowing the line.
+void replaceSelection(TypingEngine& keyboard, LineEdit& line) {
+    if (keyboard.selectionActive && !deleteSelection(keyboard, line)) loseTrack(keyboard, line);
 }
 
 // The edit of a control key; records the line before Enter.
 void editForControl(TypingEngine& keyboard, unsigned char code, LineEdit& line,
                     std::string& lineBeforeEnter) {
+    const bool selection = keyboard.selectionActive;
+    const bool extending = keyboard.layout->getShiftLatched() != 0;
     switch (code) {
         case command::kDeleteWord:
-            if (keyboard.selectionActive) {
-                resetLine(keyboard, line);
-                break;
-            }
-            while (line.marker > 0 && line.before() == ' ') line.deleteBefore();
-            while (line.marker > 0 && line.before() != ' ') line.deleteBefore();
-            break;
         case direct::kBackspace:
-            if (keyboard.selectionActive) {
-                resetLine(keyboard, line);
-            } else if (line.marker > 0) {
+        case command::kForwardDelete:
+            if (selection) {
+                // The latch that extended the selection is spent with it.
+                keyboard.layout->setShiftLatched(0);
+                replaceSelection(keyboard, line);
+            } else if (code == command::kForwardDelete) {
+                // At the end of what the echo knows, Delete may join the next line.
+                if (line.hasTextAfter()) {
+                    line.deleteAfter();
+                } else {
+                    keyboard.textAfterUnknown = true;
+                }
+            } else if (code == direct::kBackspace && line.marker > 0) {
                 line.deleteBefore();
+            } else if (code == direct::kBackspace) {
+                // At the line start it joins the line before.
+                keyboard.textBeforeUnknown = true;
+            } else {
+                while (line.marker > 0 && line.before() == ' ') line.deleteBefore();
+                while (line.marker > 0 && line.before() != ' ') line.deleteBefore();
+                // The word may go on in text the echo does not know.
+                if (line.marker == 0) keyboard.textBeforeUnknown = true;
             }
-            break;
-        case direct::kTab:
-        case direct::kUp:
-        case direct::kDown:
-            line.deleteAllBefore();
-            break;
-        case command::kCopy:
-            line.clear();
             break;
         case direct::kEnter:
-            if (line.marker == line.size() - 1 && line.before() != ' ') lineBeforeEnter = line.text;
+            replaceSelection(keyboard, line);
+            if (line.marker == line.size() - 1 && line.before() != ' ')
+                lineBeforeEnter = (keyboard.textBeforeUnknown ? std::string(1, kUnknownText) : "") +
+                                  line.text;
             line.deleteAllBefore();
-            break;
-        case direct::kUndo:
-        case direct::kHome:
-        case direct::kEnd:
-            if (!keyboard.selectionActive) line.clear();
+            // The new line starts here; after the caret it holds what followed it.
+            keyboard.textBeforeUnknown = false;
             break;
         case direct::kExportWords:
             keyboard.ChooseDictionaryFile(file_dialog::kExport);
@@ -74,16 +104,59 @@ void editForControl(TypingEngine& keyboard, unsigned char code, LineEdit& line,
             keyboard.ChooseDictionaryFile(file_dialog::kOpen);
             break;
         case direct::kLeft:
-            line.moveLeft();
-            break;
-        case direct::kRight:
-            line.moveRight();
-            break;
-        case command::kForwardDelete:
-            if (keyboard.selectionActive) {
-                resetLine(keyboard, line);
+        case direct::kRight: {
+            const bool left = code == direct::kLeft;
+            if (selection && !extending) {
+                // The selection collapses to its side.
+                const int anchor = keyboard.selectionAnchor;
+                keyboard.selectionActive = false;
+                keyboard.selectionAnchor = -1;
+                if (anchor < 0) {
+                    loseTrack(keyboard, line);
+                } else if (left) {
+                    while (line.marker > anchor) line.moveLeft();
+                } else {
+                    while (line.marker < anchor) line.moveRight();
+                }
+            } else if (left ? line.marker > 0 : line.hasTextAfter()) {
+                if (left) {
+                    line.moveLeft();
+                } else {
+                    line.moveRight();
+                }
             } else {
-                line.deleteAfter();
+                // Past what the echo knows: another line, or unknown text.
+                loseTrack(keyboard, line);
+                if (extending) {
+                    keyboard.selectionActive = true;
+                    keyboard.selectionAnchor = -1;
+                }
+            }
+            break;
+        }
+        case command::kCopy:
+            // The target's text does not change.
+            break;
+        case command::kCut:
+            if (selection) {
+                replaceSelection(keyboard, line);
+            } else {
+                // A selection made in the target itself goes, unseen.
+                loseTrack(keyboard, line);
+            }
+            break;
+        case direct::kTab:
+        case direct::kUp:
+        case direct::kDown:
+        case direct::kHome:
+        case direct::kEnd:
+        case direct::kUndo:
+        case command::kPaste:
+            loseTrack(keyboard, line);
+            if (extending && code != direct::kTab && code != direct::kUndo &&
+                code != command::kPaste) {
+                keyboard.selectionActive = true;
+                keyboard.selectionAnchor = -1;
             }
             break;
         default:  // context menu, Esc, F1-F9: the target's text is unchanged
@@ -91,33 +164,23 @@ void editForControl(TypingEngine& keyboard, unsigned char code, LineEdit& line,
     }
 }
 
-// A pending selection in the target is replaced by the typed character.
-// Returns the shifted flag the character is then typed with.
-bool endSelection(TypingEngine& keyboard, unsigned char code, bool shifted, LineEdit& line) {
-    if (!keyboard.selectionActive) return shifted;
-    KeyboardLayout& layout = *keyboard.layout;
-    const bool shiftSet = layout.getShiftLatched() != 0 || layout.getShiftConsumed() != 0;
-    if (line.hasTextAfter()) {
-        line.deleteAllAfter();
-    } else if (!isLetter(code)) {
-        return shifted;
-    } else if (shiftSet) {
-        shifted = false;
-    }
-    if (shiftSet) {
-        layout.setShiftLatched(0);
-        layout.setShiftConsumed(0);
-    }
-    keyboard.selectionActive = false;
-    return shifted;
-}
-
 // The edit of a character key. Returns the code as it counts from here on
 // (the inverted question mark that closes a question counts as '?').
 unsigned char editForCharacter(TypingEngine& keyboard, unsigned char code, bool shifted,
                                LineEdit& line) {
     KeyboardLayout& layout = *keyboard.layout;
-    shifted = endSelection(keyboard, code, shifted, line);
+    const bool blankSuggestion = suggestion_key::is(code) && layout.getSymbolsPage() == 0 &&
+                                 keyboard.suggestions[suggestion_key::slot(code)].empty();
+    if (keyboard.selectionActive && !blankSuggestion) {
+        // The latch that extended the selection is spent: the character
+        // replacing it was typed without it.
+        if (layout.getShiftLatched() != 0 || layout.getShiftConsumed() != 0) {
+            shifted = false;
+            layout.setShiftLatched(0);
+            layout.setShiftConsumed(0);
+        }
+        replaceSelection(keyboard, line);
+    }
 
     std::string text;
     bool spaceAfterText = false;  // a suggestion or a closing question mark
@@ -199,12 +262,15 @@ void TypingEngine::UpdateComposition(std::uint8_t code, bool shifted, bool contr
                    line.text.substr(0, static_cast<std::size_t>(line.marker))) > kLineWidthLimit) {
             line.text.erase(0, 1);
             --line.marker;
+            // The echo keeps only the end of a long line.
+            textBeforeUnknown = true;
+            if (selectionAnchor >= 0) --selectionAnchor;
         }
     }
 
-    if (line.size() <= 1 || line.before(2) == '.') {
+    if ((line.size() <= 1 && !textBeforeUnknown) || line.before(2) == '.') {
         sentenceStart = true;
-    } else if (code == ' ' || suggestion_key::is(code)) {
+    } else if (line.size() <= 1 || code == ' ' || suggestion_key::is(code)) {
         sentenceStart = false;
     }
 

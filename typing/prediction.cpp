@@ -8,8 +8,12 @@
 void TypingEngine::UpdateSuggestions(std::uint8_t code, const std::string& line,
                                    const std::string& lineBeforeEnter) {
     const PredictionPlan plan =
-        PlanPrediction(code, line, cursorPos, lineBeforeEnter, sentenceStart);
+        PlanPrediction(code, line, cursorPos, lineBeforeEnter, sentenceStart, textBeforeUnknown);
     if (plan.fill == FillRule::None) return;
+    if (plan.fill == FillRule::Blank) {
+        suggestions.fill("");
+        if (plan.learning.empty()) return;
+    }
     if (!dictionaryAvailable()) {
         // Nothing to learn into and nothing to offer.
         suggestions.fill("");
@@ -28,6 +32,7 @@ void TypingEngine::UpdateSuggestions(std::uint8_t code, const std::string& line,
         }
         learning.commit();
     }
+    if (plan.fill == FillRule::Blank) return;
     FirstSource first = RunFirstSource(database, plan.firstSource);
     if (plan.fill == FillRule::Starters) {
         FillWithStarters(first, sentenceStarters, suggestions);

@@ -7,13 +7,22 @@
 
 namespace {
 
+bool isFragment(const std::string& word) { return IsFragment(word); }
+
 void learnWord(PredictionPlan& plan, const std::string& word) {
+    if (isFragment(word)) return;
     plan.learning.push_back({false, "", AccentFreeForm(word), StoredForm(word)});
 }
 
 // The pair (first, word); first is pasted as it is.
 void learnPair(PredictionPlan& plan, const std::string& first, const std::string& word) {
+    if (isFragment(first) || isFragment(word)) return;
     plan.learning.push_back({true, first, AccentFreeForm(word), StoredForm(word)});
+}
+
+// The stored form of the earlier word of a pair, kept a fragment when it is one.
+std::string earlierWord(const std::string& previous) {
+    return isFragment(previous) ? previous : StoredForm(previous);
 }
 
 void fillFromStarters(PredictionPlan& plan, const std::string& prefix) {
@@ -37,8 +46,16 @@ void planWord(PredictionPlan& plan, unsigned char code, const std::string& line,
         if (code == ' ' || suggestion_key::is(code)) {
             learnWord(plan, current);
             const bool startsSentence = !current.empty() && words.previous.empty();
-            learnPair(plan, startsSentence ? "." : StoredForm(words.previous), current);
+            learnPair(plan, startsSentence ? "." : earlierWord(words.previous), current);
+            if (isFragment(current)) {
+                plan.fill = FillRule::Blank;
+                return;
+            }
             current = StoredForm(current);
+        }
+        if (isFragment(current)) {
+            plan.fill = FillRule::Blank;
+            return;
         }
         plan.firstSource = {{statements::N3(current), statements::N4(current)},
                             {statements::P4(), statements::P5()}};
@@ -46,8 +63,12 @@ void planWord(PredictionPlan& plan, unsigned char code, const std::string& line,
         return;
     }
     if (marker == 0) return;
+    if (isFragment(words.current)) {
+        plan.fill = FillRule::Blank;
+        return;
+    }
     const std::string current = AccentFreeForm(words.current);
-    if (words.previous.empty()) {
+    if (words.previous.empty() || isFragment(words.previous)) {
         plan.firstSource = {{statements::P1(current), statements::P2(current)}};
     } else {
         const std::string previous = StoredForm(words.previous);
@@ -101,9 +122,12 @@ void planSentenceStart(PredictionPlan& plan, unsigned char code, const std::stri
 }  // namespace
 
 PredictionPlan PlanPrediction(unsigned char code, const std::string& line, int marker,
-                              const std::string& lineBeforeEnter, bool& sentenceStart) {
+                              const std::string& lineBeforeEnter, bool& sentenceStart,
+                              bool textBeforeUnknown) {
     PredictionPlan plan;
-    if (!sentenceStart) {
+    if (!sentenceStart && textBeforeUnknown) {
+        planWord(plan, code, kUnknownText + line, marker + 1);
+    } else if (!sentenceStart) {
         planWord(plan, code, line, marker);
     } else if (code == direct::kEnter && lineBeforeEnter != "_") {
         planEnter(plan, lineBeforeEnter, sentenceStart);

@@ -18,6 +18,7 @@ struct LearnStep {
 
 enum class FillRule {
     None,        // the keys keep their texts
+    Blank,       // all keys blank: the word may go on in text the echo does not know
     SecondList,  // first source, then words beginning with `prefix`
     Starters,    // first source, then the sentence starters
 };
@@ -32,6 +33,9 @@ struct PredictionPlan {
 
 // code as composition passes it (a closing question mark counts as '?');
 // line with its marker at `marker`; lineBeforeEnter empty unless Enter
-// recorded it. Updates sentenceStart.
+// recorded it; textBeforeUnknown: the target may hold text before the line,
+// so a word at the line's start may be the end of a longer one and is
+// neither learned, paired nor completed. Updates sentenceStart.
 PredictionPlan PlanPrediction(unsigned char code, const std::string& line, int marker,
-                              const std::string& lineBeforeEnter, bool& sentenceStart);
+                              const std::string& lineBeforeEnter, bool& sentenceStart,
+                              bool textBeforeUnknown = false);

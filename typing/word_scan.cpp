@@ -87,7 +87,7 @@ EnterWords CutLineBeforeEnter(const std::string& line, bool& crossedPeriod) {
         } else {
             const std::string earlier = cut(line, q, p - q);
             if (q <= 1) words.lineStartWord = earlier;
-            words.previous = AccentFreeForm(earlier);
+            words.previous = IsFragment(earlier) ? earlier : AccentFreeForm(earlier);
         }
         return words;
     }

@@ -10,6 +10,14 @@
 std::string AccentFreeForm(const std::string& word);
 std::string StoredForm(const std::string& word);
 
+// Put before a line whose start the echo does not know, it joins the line's
+// first word, which is thereby known to be a fragment: never learned, paired
+// or completed.
+inline constexpr char kUnknownText = '\x01';
+inline bool IsFragment(const std::string& word) {
+    return word.find(kUnknownText) != std::string::npos;
+}
+
 struct ScannedWords {
     std::string current;   // the word that ends at, or just before, the marker
     std::string previous;  // the word before it; empty when there is none

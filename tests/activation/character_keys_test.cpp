@@ -133,8 +133,8 @@ TEST_F(KeyDriverTest, SelectionSpendsTheLatchBeforeTheCharacter) {
 
     click('q');
 
-    // Without the latch the letter replaces the selection in lower case.
-    EXPECT_EQ(strokes(), taps({0x51}));
+    // Backspace takes the selection, then the letter comes in lower case.
+    EXPECT_EQ(strokes(), taps({vk::kBackspace, 0x51}));
 }
 
 }  // namespace

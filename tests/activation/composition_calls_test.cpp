@@ -19,13 +19,14 @@ struct EchoCase {
 };
 
 const EchoCase kCases[] = {
-    // Back-tab is passed on as Tab, which takes the text before the marker.
-    {"BackTabAsTab", false, false, command::kBackTab, KeyKind::Command, "ab_cd", "_cd"},
+    // Back-tab is passed on as Tab, which leaves the line the echo knows.
+    {"BackTabAsTab", false, false, command::kBackTab, KeyKind::Command, "ab_cd", "_"},
     {"DeleteWord", false, false, command::kDeleteWord, KeyKind::Command, "la casa_", "la _"},
     {"ForwardDelete", false, false, command::kForwardDelete, KeyKind::Command, "a_b", "a_"},
-    {"Copy", true, false, command::kCopy, KeyKind::Command, "hola_", "_"},
-    {"PasteNotPassed", true, false, command::kPaste, KeyKind::Command, "hola_", "hola_"},
-    {"CutNotPassed", true, false, command::kCut, KeyKind::Command, "hola_", "hola_"},
+    // Copy changes nothing; Paste and Cut change text the echo has not seen.
+    {"Copy", true, false, command::kCopy, KeyKind::Command, "hola_", "hola_"},
+    {"Paste", true, false, command::kPaste, KeyKind::Command, "hola_", "_"},
+    {"Cut", true, false, command::kCut, KeyKind::Command, "hola_", "_"},
     {"Backspace", false, false, direct::kBackspace, KeyKind::Direct, "ab_", "a_"},
     {"Left", false, false, direct::kLeft, KeyKind::Direct, "ab_", "a_b"},
     {"Home", false, false, direct::kHome, KeyKind::Direct, "hola_", "_"},

@@ -18,9 +18,14 @@ using typing_test::withShift;
 using CompositionTest = TypingTest;
 
 // Flags as letters: C Caps Lock, L Shift latched, U Shift consumed, Y symbols
-// page, S sentence start, A selection active, B space absorbed.
+// page, S sentence start, A selection active, B space absorbed, X text before
+// the echo unknown, Z text after it unknown; a digit: where the selection began.
 void setFlags(CPelvokDlg& keyboard, const std::string& flags) {
     auto has = [&](char flag) { return flags.find(flag) != std::string::npos; };
+    const std::size_t digit = flags.find_first_of("0123456789");
+    keyboard.selectionAnchor = digit == std::string::npos ? -1 : flags[digit] - '0';
+    keyboard.textBeforeUnknown = has('X');
+    keyboard.textAfterUnknown = has('Z');
     keyboard.layout->setCapsLock(has('C'));
     keyboard.layout->setShiftLatched(has('L'));
     keyboard.layout->setShiftConsumed(has('U'));
@@ -39,6 +44,10 @@ std::string flagsOf(CPelvokDlg& keyboard) {
     if (keyboard.sentenceStart) flags += 'S';
     if (keyboard.selectionActive) flags += 'A';
     if (keyboard.spaceAbsorbed) flags += 'B';
+    if (keyboard.textBeforeUnknown) flags += 'X';
+    if (keyboard.textAfterUnknown) flags += 'Z';
+    if (keyboard.selectionActive && keyboard.selectionAnchor >= 0)
+        flags += static_cast<char>('0' + keyboard.selectionAnchor);
     return flags;
 }
 
@@ -81,33 +90,51 @@ TEST_F(CompositionTest, EditsTheLineAsTheKeystrokesEditedTheTarget) {
         {"_", withShift('a'), "CS", "", "a_", "CS"},
         {"_", plain('a'), "CS", "", "A_", "CS"},
         {"_", withShift('a'), "LS", "", "A_", "S"},
-        // Control keys.
-        {"_", control(direct::kBackspace), "S", "", "_", "S"},
-        {"_", control(direct::kLeft), "S", "", "_", "S"},
-        {"ab_", control(direct::kRight), "", "", "ab_", ""},
-        {"ab_", control(command::kForwardDelete), "", "", "ab_", ""},
+        // Control keys. Backspace at the line start joins the line before,
+        // Left past it goes there: the echo no longer knows what is before.
+        {"_", control(direct::kBackspace), "S", "", "_", "X"},
+        {"_", control(direct::kLeft), "S", "", "_", "XZ"},
+        {"ab_", control(direct::kRight), "", "", "_", "XZ"},
+        {"ab_", control(command::kForwardDelete), "", "", "ab_", "Z"},
         {"ab_", control(direct::kLeft), "", "", "a_b", ""},
         {"a_b", control(direct::kRight), "", "", "ab_", ""},
         {"ho_la", control(command::kForwardDelete), "", "", "ho_a", ""},
         {"hola_", control(direct::kBackspace), "", "", "hol_", ""},
-        {"hola_", control(direct::kBackspace), "AL", "", "_", "S"},
         {"la casa  _x", control(command::kDeleteWord), "", "", "la _x", ""},
-        {"la casa_", control(command::kDeleteWord), "AL", "", "_", "S"},
-        {"ab_cd", control(direct::kTab), "", "", "_cd", ""},
-        {"ab_cd", control(direct::kUp), "", "", "_cd", ""},
-        {"ab_cd", control(direct::kDown), "", "", "_cd", ""},
+        // The word before may go on into text the echo does not know.
+        {"casa_", control(command::kDeleteWord), "", "", "_", "X"},
+        // Keys that take the caret where the echo cannot follow, or change
+        // text it has not seen.
+        {"ab_cd", control(direct::kTab), "", "", "_", "XZ"},
+        {"ab_cd", control(direct::kUp), "", "", "_", "XZ"},
+        {"ab_cd", control(direct::kDown), "", "", "_", "XZ"},
+        {"hola_", control(direct::kHome), "", "", "_", "XZ"},
+        {"hola_", control(direct::kEnd), "", "", "_", "XZ"},
+        {"hola_", control(direct::kUndo), "", "", "_", "XZ"},
+        {"hola_", control(command::kPaste), "", "", "_", "XZ"},
+        {"hola_", control(command::kCut), "", "", "_", "XZ"},
+        {"hola_", control(direct::kHome), "A", "", "_", "XZ"},
+        // Enter starts a line the echo knows from its start.
         {"hola_", control(direct::kEnter), "", "", "_", "S"},
-        {"hola _", control(direct::kEnter), "", "", "_", "S"},
-        {"hola_", control(direct::kHome), "", "", "_", "S"},
-        {"hola_", control(direct::kEnd), "", "", "_", "S"},
-        {"hola_", control(direct::kUndo), "", "", "_", "S"},
-        {"hola_", control(direct::kHome), "A", "", "hola_", "A"},
-        {"ho_la", control(command::kCopy), "", "", "_", "S"},
+        {"hola _", control(direct::kEnter), "X", "", "_", "S"},
+        {"ho_la", control(command::kCopy), "", "", "ho_la", ""},
         {"ho_la", control(direct::kEscape), "", "", "ho_la", ""},
-        // A pending selection.
-        {"ab_cd", plain('x'), "AL", "", "abx_", ""},
-        {"ab_", withShift('x'), "AU", "", "abx_", ""},
-        {"ab_", plain(','), "A", "", "ab, _", "A"},
+        // A pending selection, from the digit to the marker, goes as a whole.
+        {"hola_", control(direct::kBackspace), "AL2", "", "ho_", ""},
+        {"ho_la", control(command::kForwardDelete), "AL4", "", "ho_", ""},
+        {"la casa_", control(command::kDeleteWord), "AL3", "", "la _", ""},
+        {"ho_la", control(command::kCut), "AL4", "", "ho_", "L"},
+        {"ab_cd", plain('x'), "AL4", "", "abx_", ""},
+        {"abcd_", plain('x'), "AL2", "", "abx_", ""},
+        {"ab_", withShift('x'), "AU2", "", "abx_", ""},
+        {"ab_", plain(','), "A2", "", "ab, _", ""},
+        // Without the latch an arrow leaves the selection at its side.
+        {"abcd_", control(direct::kLeft), "A2", "", "ab_cd", ""},
+        {"ab_cd", control(direct::kRight), "A4", "", "abcd_", ""},
+        {"ab_cd", control(direct::kLeft), "A4", "", "ab_cd", ""},
+        // One that reaches into text the echo does not know.
+        {"hola_", control(direct::kBackspace), "AL", "", "_", "XZ"},
+        {"hola_", plain('x'), "AL", "", "x_", "XZ"},
         // Suggestion keys.
         {"Ca_", plain(suggestion_key::kFirst), "", "casa", "Casa _", ""},
         {"Ca_", plain(suggestion_key::kFirst), "C", "casa", "CASA _", "C"},
