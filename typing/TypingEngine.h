@@ -49,6 +49,9 @@ public:
     // into such text are neither learned nor completed.
     bool textBeforeUnknown = false;
     bool textAfterUnknown = false;
+    // The last key typed a dead-key accent that waits for its letter; the
+    // echo shows it before the marker.
+    bool deadKeyPending = false;
 
 protected:
     // The exit command: ends the keyboard, saving what it must.
@@ -69,4 +72,6 @@ private:
                               bool oneShot);
     void completeSuggestion(std::uint8_t code, const std::string& line, const std::string& word);
     void typeCompletionCharacter(std::uint8_t ch);
+    // Whether `key` must find no dead key waiting in the target.
+    bool settlesDeadKey(const Key& key, std::int16_t scanned);
 };

@@ -12,6 +12,13 @@ void TypingEngine::ActivateCurrentKey() {
     highlightState = 3;
     if (key.getSize() != 0) {
         highlightState = 2;
+        // A waiting accent would combine with, or be taken by, what this key
+        // sends, differently from one system to another: a space types it
+        // alone first, as the echo shows it.
+        if (deadKeyPending && settlesDeadKey(key, scanned)) {
+            keys.tap(keys.keyOf(' '));
+            deadKeyPending = false;
+        }
         if (key.isCommand() == 1) {
             activateCommand(key);
         } else if (key.isDirect() == 1) {
@@ -24,6 +31,36 @@ void TypingEngine::ActivateCurrentKey() {
     // Setting the pointer where it is makes the system look again at what
     // lies under it.
     platform().pointer.setCursorPos(platform().pointer.cursorPos());
+}
+
+bool TypingEngine::settlesDeadKey(const Key& key, std::int16_t scanned) {
+    const std::uint8_t code = key.getVirtualKey();
+    if (key.isCommand() == 1) {
+        return code == command::kBackTab || code == command::kDeleteWord ||
+               code == command::kForwardDelete || code == command::kCopy ||
+               code == command::kPaste || code == command::kCut;
+    }
+    if (key.isDirect() == 1) {
+        switch (code) {
+            case direct::kSymbols:
+            case direct::kShiftLatch:
+            case direct::kCapsLock:
+            case direct::kOpenDictionary:
+            case direct::kExportWords:
+                return false;
+            case direct::kEnter:
+            case direct::kEscape:
+                return platform().windows.activeWindow() == lastTarget;
+            default:
+                return true;
+        }
+    }
+    // Another accent, or a suggestion that takes letters back.
+    const auto typed = KeySender::lowByte(scanned);
+    if (layout->getSymbolsPage() == 0 && KeySender::highByte(scanned) == 0 &&
+        suggestion_key::is(typed))
+        return !suggestions[static_cast<std::size_t>(suggestion_key::slot(typed))].empty();
+    return cp1252::isDeadKeyAccent(code);
 }
 
 void TypingEngine::activateCommand(const Key& key) {

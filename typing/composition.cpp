@@ -167,7 +167,9 @@ void editForControl(TypingEngine& keyboard, unsigned char code, LineEdit& line,
 // The edit of a character key. Returns the code as it counts from here on
 // (the inverted question mark that closes a question counts as '?').
 unsigned char editForCharacter(TypingEngine& keyboard, unsigned char code, bool shifted,
-                               LineEdit& line) {
+                               bool deadKeyWaiting, LineEdit& line) {
+    // A space after a dead key types the accent alone, which the echo shows already.
+    if (deadKeyWaiting && code == ' ') return code;
     KeyboardLayout& layout = *keyboard.layout;
     const bool blankSuggestion = suggestion_key::is(code) && layout.getSymbolsPage() == 0 &&
                                  keyboard.suggestions[suggestion_key::slot(code)].empty();
@@ -205,7 +207,8 @@ unsigned char editForCharacter(TypingEngine& keyboard, unsigned char code, bool 
     } else if (isLetter(code)) {
         const bool capsLock = layout.getCapsLock() != 0;
         unsigned char letter = ConvertCase(shifted != capsLock ? 1 : 2, code);
-        if (line.marker > 0 && cp1252::isDeadKeyAccent(line.before()) && isVowel(code)) {
+        if (deadKeyWaiting && line.marker > 0 && cp1252::isDeadKeyAccent(line.before()) &&
+            isVowel(code)) {
             // The target cases the vowel after a dead key as any letter:
             // Shift and Caps Lock cancel out.
             letter = CombineDeadKey(line.before(), letter);
@@ -252,11 +255,14 @@ void TypingEngine::UpdateComposition(std::uint8_t code, bool shifted, bool contr
         line.marker = cursorPos;
     }
     std::string lineBeforeEnter;
+    const bool deadKeyWaiting = deadKeyPending;
+    deadKeyPending = false;
 
     if (control) {
         editForControl(*this, code, line, lineBeforeEnter);
     } else {
-        code = editForCharacter(*this, code, shifted, line);
+        code = editForCharacter(*this, code, shifted, deadKeyWaiting, line);
+        deadKeyPending = cp1252::isDeadKeyAccent(code);
         while (line.marker > 0 &&
                platform().graphics.defaultFontTextWidth(
                    line.text.substr(0, static_cast<std::size_t>(line.marker))) > kLineWidthLimit) {

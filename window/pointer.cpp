@@ -4,6 +4,7 @@
 #include "model/sizes.h"
 #include "resources/resource_ids.h"
 #include "typing/key_sender.h"
+#include "typing/text_utils.h"
 #include "window/message_guard.h"
 #include "window/pelvokDlg.h"
 #include "window/private_messages.h"
@@ -164,8 +165,18 @@ std::intptr_t CPelvokDlg::OnPrivateMessage(int n, std::uintptr_t wParam) {
                 return 0;
             }
             case private_message::kResetLine: {
+                // The target keeps its text: the echo starts again not knowing
+                // it, but with the accent that waits there for its letter.
+                const unsigned char waiting = charAt(textLine, cursorPos - 1);
                 textLine = "_";
                 cursorPos = 0;
+                if (deadKeyPending && cp1252::isDeadKeyAccent(waiting)) {
+                    textLine.insert(textLine.begin(), static_cast<char>(waiting));
+                    cursorPos = 1;
+                }
+                textBeforeUnknown = true;
+                textAfterUnknown = true;
+                selectionActive = false;
                 platform::Rect strip = platform().framework.clientRect();
                 strip.bottom = stripHeight(layout->getScale());
                 platform().framework.invalidate(&strip);

@@ -101,6 +101,14 @@ const Sentence kSentences[] = {
     {"SuggestionInsideLastWord", "casa", "ca{LEFT}{=casa}", "casa "},
     // On the symbols page '?' after '\xBF' is just a question mark.
     {"QuestionMarkAfterInvertedOnSymbolsPage", "", "hola {SYM}\xBF?{SYM}", "hola \xBF?"},
+    // A waiting accent: a space types it alone, and so does any key that is
+    // not a letter, before it acts; a consonant comes after it.
+    {"DeadKeyThenSpace", "", "caf\xB4 y", "caf\xB4y"},
+    {"DeadKeyThenBackspace", "", "ab\xB4{BS}e", "abe"},
+    {"DeadKeyThenLeft", "", "ab\xB4{LEFT}x", "abx\xB4"},
+    {"DeadKeyThenDelete", "", "abc{LEFT}\xB4{DEL}e", "ab\xB4" "e"},
+    {"TwoDeadKeys", "", "\xB4\xB4" "e", "\xB4\xE9"},
+    {"DeadKeyBeforeConsonant", "", "\xB4n", "\xB4n"},
     // The echo keeps the end of a line wider than it shows.
     {"LongLine", "",
      "{SHIFT}el ni\xF1o comi\xB4o pan con su madre y despu\xB4" "es se fue a la casa de su abuela.",

@@ -19,13 +19,15 @@ using CompositionTest = TypingTest;
 
 // Flags as letters: C Caps Lock, L Shift latched, U Shift consumed, Y symbols
 // page, S sentence start, A selection active, B space absorbed, X text before
-// the echo unknown, Z text after it unknown; a digit: where the selection began.
+// the echo unknown, Z text after it unknown, D a dead key waiting; a digit:
+// where the selection began.
 void setFlags(CPelvokDlg& keyboard, const std::string& flags) {
     auto has = [&](char flag) { return flags.find(flag) != std::string::npos; };
     const std::size_t digit = flags.find_first_of("0123456789");
     keyboard.selectionAnchor = digit == std::string::npos ? -1 : flags[digit] - '0';
     keyboard.textBeforeUnknown = has('X');
     keyboard.textAfterUnknown = has('Z');
+    keyboard.deadKeyPending = has('D');
     keyboard.layout->setCapsLock(has('C'));
     keyboard.layout->setShiftLatched(has('L'));
     keyboard.layout->setShiftConsumed(has('U'));
@@ -46,6 +48,7 @@ std::string flagsOf(CPelvokDlg& keyboard) {
     if (keyboard.spaceAbsorbed) flags += 'B';
     if (keyboard.textBeforeUnknown) flags += 'X';
     if (keyboard.textAfterUnknown) flags += 'Z';
+    if (keyboard.deadKeyPending) flags += 'D';
     if (keyboard.selectionActive && keyboard.selectionAnchor >= 0)
         flags += static_cast<char>('0' + keyboard.selectionAnchor);
     return flags;
@@ -80,13 +83,18 @@ TEST_F(CompositionTest, EditsTheLineAsTheKeystrokesEditedTheTarget) {
         {"ab\xBF_", withShift(cp1252::kInvertedQuestion), "", "", "ab? _", ""},
         {"hola_", withShift(cp1252::kInvertedQuestion), "Y", "", "hola\xBF_", "Y"},
         // Dead keys and case.
-        {"\xB4_", plain('e'), "", "", "\xE9_", ""},
-        {"\xB4_", plain('e'), "C", "", "\xC9_", "C"},
+        {"_", plain(cp1252::kAcute), "", "", "\xB4_", "D"},
+        {"\xB4_", plain('e'), "D", "", "\xE9_", ""},
+        {"\xB4_", plain('e'), "CD", "", "\xC9_", "C"},
         // The target cases the vowel after a dead key as any letter, so the
         // one-shot Shift raises it and cancels Caps Lock.
-        {"\xB4_", withShift('e'), "L", "", "\xC9_", ""},
-        {"\xB4_", withShift('e'), "CL", "", "\xE9_", "C"},
-        {"\xB4_", plain('n'), "", "", "\xB4n_", ""},
+        {"\xB4_", withShift('e'), "LD", "", "\xC9_", ""},
+        {"\xB4_", withShift('e'), "CLD", "", "\xE9_", "C"},
+        // A letter it cannot combine with comes after it; a space types it alone.
+        {"\xB4_", plain('n'), "D", "", "\xB4n_", ""},
+        {"\xB4_", plain(' '), "D", "", "\xB4_", ""},
+        // An accent typed alone earlier waits for nothing.
+        {"\xB4_", plain('e'), "", "", "\xB4" "e_", ""},
         {"_", withShift('a'), "CS", "", "a_", "CS"},
         {"_", plain('a'), "CS", "", "A_", "CS"},
         {"_", withShift('a'), "LS", "", "A_", "S"},
