@@ -10,6 +10,9 @@
 
 namespace {
 
+// Windows-1252 horizontal ellipsis.
+constexpr char kEllipsis = '\x85';
+
 // Shown when a repaint cannot get the memory to compose the window in.
 constexpr const char* kOutOfMemory = "Error, no hay memoria / Error, not enougth memory.";
 
@@ -118,7 +121,9 @@ void CPelvokDlg::paint() {
     surface->copyPicture(*picture);
 
     surface->selectFont(platform::FontSpec{scaled(18, s), 900, true});
-    surface->textOut(scaled(7, s), scaled(7, s), textLine);
+    // An ellipsis says the line goes on before what the echo knows.
+    surface->textOut(scaled(7, s), scaled(7, s),
+                     textBeforeUnknown ? std::string(1, kEllipsis) + textLine : textLine);
 
     const int arrangement = layout->getLetterLayout();
     if (layout->getSymbolsPage() == 0 && (arrangement == 1 || arrangement == 2))

@@ -162,6 +162,17 @@ TEST_F(PaintingTest, TextsAndFontsAtEachSize) {
     }
 }
 
+TEST_F(PaintingTest, AnEllipsisShowsTheLineGoesOnBeforeTheEcho) {
+    CPelvokDlg& keyboard = start();
+    keyboard.textLine = "sa_";
+    keyboard.textBeforeUnknown = true;
+
+    const std::vector<DrawRecord> lines = only(repaint(), DrawRecord::Kind::TextOut);
+
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].text, "\x85sa_");
+}
+
 TEST_F(PaintingTest, SuggestionsAreDrawnFourToSixThenOneToThree) {
     CPelvokDlg& keyboard = start();
     keyboard.suggestions = {"uno", "dos", "tres", "cuatro", "cinco", "seis"};
