@@ -1,14 +1,11 @@
 #include "platform/sim/SimKeystrokes.h"
 
+#include "model/key_codes.h"
 #include "platform/sim/KeystrokeSink.h"
 #include "platform/sim/SimWindows.h"
 #include "platform/sim/SpanishLayout.h"
 
 namespace sim {
-
-namespace {
-constexpr std::uint8_t kVkCapital = 0x14;
-}
 
 bool operator==(const KeystrokeRecord& a, const KeystrokeRecord& b) {
     return a.isCharacter == b.isCharacter && a.vk == b.vk && a.scan == b.scan &&
@@ -22,7 +19,7 @@ void SimKeystrokes::keybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t
     record.flags = flags;
     records.push_back(record);
     // The toggle flips on the press, as on a physical keyboard.
-    if (vk == kVkCapital && (flags & platform::kKeyUp) == 0) {
+    if (vk == vk::kCapsLock && (flags & platform::kKeyUp) == 0) {
         capsLock = !capsLock;
     }
     if (KeystrokeSink* sink = windows.sinkOf(windows.foregroundWindow())) {
