@@ -9,6 +9,8 @@ void TypingEngine::ActivateCurrentKey() {
     KeySender keys(platform().keystrokes);
     const std::int16_t scanned = keys.scan(key.getVirtualKey());
     const std::string line = textLine;
+    // The arrows came back to where the selection began: nothing is selected.
+    if (selectionActive && selectionAnchor == cursorPos) selectionActive = false;
     highlightState = 3;
     if (key.getSize() != 0) {
         highlightState = 2;

@@ -37,8 +37,11 @@ void TypingEngine::activateCharacter(const Key& key, std::int16_t scanned, const
                                   (shiftState != 0 && shiftState != vk::kShiftState &&
                                    shiftState != vk::kControlState && shiftState != vk::kAltGrState);
         if (!typesNothing) {
+            // The keys stay as the user saw them when choosing one.
+            const SuggestionSlots shown = suggestions;
             keys.tap(vk::kBackspace);
             UpdateComposition(direct::kBackspace, false, true);
+            suggestions = shown;
             current = textLine;
         }
     }

@@ -81,6 +81,10 @@ void editForControl(TypingEngine& keyboard, unsigned char code, LineEdit& line,
             } else if (code == direct::kBackspace) {
                 // At the line start it joins the line before.
                 keyboard.textBeforeUnknown = true;
+            } else if (line.marker == 0) {
+                // No word before: the selection reaches into the line before,
+                // or is empty and Delete takes the character after.
+                loseTrack(keyboard, line);
             } else {
                 while (line.marker > 0 && line.before() == ' ') line.deleteBefore();
                 while (line.marker > 0 && line.before() != ' ') line.deleteBefore();
@@ -261,8 +265,11 @@ void TypingEngine::UpdateComposition(std::uint8_t code, bool shifted, bool contr
     if (control) {
         editForControl(*this, code, line, lineBeforeEnter);
     } else {
+        // A blank suggestion key types nothing: an accent still waits.
+        const bool typesNothing = suggestion_key::is(code) && layout->getSymbolsPage() == 0 &&
+                                  suggestions[suggestion_key::slot(code)].empty();
         code = editForCharacter(*this, code, shifted, deadKeyWaiting, line);
-        deadKeyPending = cp1252::isDeadKeyAccent(code);
+        deadKeyPending = cp1252::isDeadKeyAccent(code) || (typesNothing && deadKeyWaiting);
         while (line.marker > 0 &&
                platform().graphics.defaultFontTextWidth(
                    line.text.substr(0, static_cast<std::size_t>(line.marker))) > kLineWidthLimit) {

@@ -127,6 +127,17 @@ void SimFramework::post(Handler handler) {
     }
     paintIfNeeded();
     closeIfEnded();
+    deliverCursorMove();
+}
+
+void SimFramework::deliverCursorMove() {
+    if (!pointer.takeMoveNotice() || !running() || depth != 0) return;
+    const SimWindow* keyboard = windows.window(keyboardWindow());
+    if (keyboard == nullptr || !keyboard->visible || keyboard->minimised) return;
+    const platform::Point at = pointer.cursorPos();
+    const Rect& rect = keyboard->rect;
+    if (at.x < rect.left || at.x >= rect.right || at.y < rect.top || at.y >= rect.bottom) return;
+    post([this] { handlers->OnMouseMove(); });
 }
 
 void SimFramework::closeIfEnded() {
@@ -191,6 +202,7 @@ std::intptr_t SimFramework::sendPrivate(int n, std::uintptr_t wParam) {
     }
     paintIfNeeded();
     closeIfEnded();
+    deliverCursorMove();
     return reply;
 }
 

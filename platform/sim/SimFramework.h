@@ -91,6 +91,9 @@ private:
     void pointerTo(int clientX, int clientY);
     void systemInvalidate();
     void closeIfEnded();
+    // After a handler set the cursor, the mouse move Windows then posts to
+    // the keyboard when the cursor is over it.
+    void deliverCursorMove();
     // Pre-translation, the handler, then the repaint it asked for.
     template <typename Handler>
     void post(Handler handler);

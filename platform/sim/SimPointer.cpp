@@ -12,6 +12,7 @@ bool operator==(const Beep& a, const Beep& b) {
 
 void SimPointer::setCursorPos(platform::Point screen) {
     sets.push_back(screen);
+    moveNotice = true;
     position.x = std::clamp(screen.x, 0, std::max(0, windows.screenWidth() - 1));
     position.y = std::clamp(screen.y, 0, std::max(0, windows.screenHeight() - 1));
 }

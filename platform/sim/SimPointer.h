@@ -1,6 +1,7 @@
 // The pointer and the speaker: where the cursor is, and what was asked of them.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -27,6 +28,9 @@ public:
 
     // For tests: the user moving the pointer, which is not recorded.
     void moveTo(platform::Point screen) { position = screen; }
+    // Whether setCursorPos was called since the last time this was asked: the
+    // system then tells the window under the pointer that it moved.
+    bool takeMoveNotice() { return std::exchange(moveNotice, false); }
     const std::vector<platform::Point>& cursorSets() const { return sets; }
     const std::vector<Beep>& beeps() const { return beepLog; }
     void clearLogs();
@@ -36,6 +40,7 @@ private:
     platform::Point position;
     std::vector<platform::Point> sets;
     std::vector<Beep> beepLog;
+    bool moveNotice = false;
 };
 
 }  // namespace sim

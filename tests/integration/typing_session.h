@@ -16,10 +16,14 @@
 #include <string>
 
 #include "platform/sim/SimTargetApp.h"
-#include "tests/integration/echo_check.h"
 #include "tests/support/keyboard_fixture.h"
+#include "tools/toolbox/echo_check.h"
 
 namespace integration_test {
+
+using toolbox::DescribeBoth;
+using toolbox::EchoCheck;
+using toolbox::Printable;
 
 class TypingSession : public pelvok_test::KeyboardTest {
 protected:

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/integration/echo_check.h"
 #include "tests/tools/tool_files.h"
+#include "tools/toolbox/echo_check.h"
 #include "tools/typist/keyboard_session.h"
 #include "tools/typist/typist.h"
 
@@ -16,6 +16,8 @@ namespace integration_test {
 namespace {
 
 using Indexes = typist::KeyboardSession::Indexes;
+using toolbox::EchoCheck;
+using toolbox::Printable;
 
 // Windows-1252. Repeated words, so that the suggestion keys offer them.
 // clang-format off

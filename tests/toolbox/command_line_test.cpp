@@ -20,11 +20,13 @@ struct Outcome {
     std::string seen;  // what the body read, when it ran
 };
 
-// A tool with one operand or more, --paragraphs N from 1 to 100 and --out FILE.
+// A tool with one operand or more, --paragraphs N from 1 to 100, --out FILE
+// and the flag --quiet.
 Outcome runWith(std::vector<std::string> args, const std::function<void()>& fail = {}) {
     toolbox::CommandLine line("pelvok-test", "A tool under test.", "TEXT...", 1,
                               std::numeric_limits<std::size_t>::max());
     line.option("paragraphs", "N", "how many").option("out", "FILE", "where");
+    line.flag("quiet", "say less");
     args.insert(args.begin(), "pelvok-test");
     std::vector<const char*> argv;
     for (const std::string& arg : args) argv.push_back(arg.c_str());
@@ -38,6 +40,7 @@ Outcome runWith(std::vector<std::string> args, const std::function<void()>& fail
             outcome.seen =
                 std::to_string(line.number("paragraphs", 1, 100, -1)) + " " + line.text("out", "-");
             for (const std::string& operand : line.operands()) outcome.seen += " [" + operand + "]";
+            if (line.isSet("quiet")) outcome.seen += " quiet";
             return 0;
         },
         out, err);
@@ -65,6 +68,8 @@ TEST(CommandLine, FaultsEndWithCode2AndAMessage) {
         {{"t.txt", "--colour=red"}, "unknown option --colour"},
         {{"-x", "t.txt"}, "unknown option -x"},
         {{"t.txt", "--out", "a", "--out", "b"}, "option --out is given more than once"},
+        {{"t.txt", "--quiet", "--quiet"}, "option --quiet is given more than once"},
+        {{"t.txt", "--quiet=maybe"}, "Argument "},
         {{}, "missing TEXT..."},
         {{"--out", "t.txt"}, "missing TEXT..."},
     };
@@ -91,6 +96,9 @@ TEST(CommandLine, ValuesAndOperandsReachTheTool) {
         // A file name is never split, and after -- nothing is an option.
         {{"uno,dos.txt", "-"}, "-1 - [uno,dos.txt] [-]"},
         {{"--", "--out"}, "-1 - [--out]"},
+        // A flag takes no value: what follows it is an operand.
+        {{"--quiet", "t.txt"}, "-1 - [t.txt] quiet"},
+        {{"t.txt", "--quiet=false"}, "-1 - [t.txt]"},
     };
     for (const Case& c : cases) {
         const Outcome outcome = runWith(c.args);
@@ -105,7 +113,8 @@ TEST(CommandLine, HelpPrintsTheOptionsAndEndsWith0) {
         EXPECT_EQ(outcome.code, 0);
         EXPECT_EQ(outcome.err, "");
         EXPECT_EQ(outcome.seen, "");
-        for (const char* shown : {"pelvok-test [options] TEXT...", "--paragraphs N", "--out FILE"})
+        for (const char* shown :
+             {"pelvok-test [options] TEXT...", "--paragraphs N", "--out FILE", "--quiet"})
             EXPECT_NE(outcome.out.find(shown), std::string::npos) << shown << "\n" << outcome.out;
         EXPECT_EQ(outcome.out.find("operands"), std::string::npos) << outcome.out;
     }

@@ -7,6 +7,7 @@
 #include <exception>
 #include <limits>
 #include <map>
+#include <set>
 
 #include "dictionary/SqliteException.h"
 
@@ -25,7 +26,9 @@ struct CommandLine::Parser {
 
     cxxopts::Options options;
     std::vector<std::string> names;
+    std::vector<std::string> flags;
     std::map<std::string, std::string> values;
+    std::set<std::string> flagsSet;
 };
 
 CommandLine::CommandLine(std::string program, const std::string& summary,
@@ -53,6 +56,12 @@ CommandLine& CommandLine::option(const std::string& name, const std::string& val
     return *this;
 }
 
+CommandLine& CommandLine::flag(const std::string& name, const std::string& help) {
+    parser_->options.add_options()(name, help);
+    parser_->flags.push_back(name);
+    return *this;
+}
+
 bool CommandLine::parse(int argc, const char* const* argv) {
     cxxopts::ParseResult result;
     try {
@@ -73,6 +82,12 @@ bool CommandLine::parse(int argc, const char* const* argv) {
         }
         if (result.count(name)) parser_->values[name] = result[name].as<std::string>();
     }
+    for (const std::string& name : parser_->flags) {
+        if (result.count(name) > 1) {
+            throw UsageError("option " + withDashes(name) + " is given more than once");
+        }
+        if (result.count(name) && result[name].as<bool>()) parser_->flagsSet.insert(name);
+    }
     if (result.count(kOperands)) operands_ = result[kOperands].as<std::vector<std::string>>();
     if (operands_.size() < least_) throw UsageError("missing " + operandsUsage_);
     if (operands_.size() > most_) {
@@ -84,6 +99,10 @@ bool CommandLine::parse(int argc, const char* const* argv) {
 std::string CommandLine::help() const { return parser_->options.help({""}); }
 
 bool CommandLine::has(const std::string& name) const { return parser_->values.count(name) > 0; }
+
+bool CommandLine::isSet(const std::string& name) const {
+    return parser_->flagsSet.count(name) > 0;
+}
 
 std::string CommandLine::text(const std::string& name, const std::string& fallback) const {
     const auto found = parser_->values.find(name);

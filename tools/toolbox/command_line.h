@@ -1,5 +1,6 @@
 // The command line of a host tool, read with cxxopts: options that take a
-// value (--name VALUE or --name=VALUE), the operands, and --help. Every
+// value (--name VALUE or --name=VALUE), flags (--name), the operands, and
+// --help. Every
 // fault is a UsageError naming it; runTool turns it into exit code 2.
 //
 //   toolbox::CommandLine line("pelvok-ksr", "Types TEXT on the keyboard.", "TEXT", 1, 1);
@@ -34,6 +35,8 @@ public:
 
     // An option that takes a value, shown as --name VALUE in the help.
     CommandLine& option(const std::string& name, const std::string& value, const std::string& help);
+    // An option that takes no value, shown as --name in the help.
+    CommandLine& flag(const std::string& name, const std::string& help);
 
     // Reads the command line; false when it asks for --help. Throws
     // UsageError for an unknown option, an option without its value or
@@ -44,6 +47,8 @@ public:
     std::string help() const;
 
     bool has(const std::string& name) const;
+    // Whether the flag was given.
+    bool isSet(const std::string& name) const;
     // The option's value, or `fallback` when it is absent; an empty value is
     // a UsageError.
     std::string text(const std::string& name, const std::string& fallback = "") const;
