@@ -150,6 +150,16 @@ TEST_F(ScriptRunnerTest, SendAndPostPrivateMessages) {
     EXPECT_EQ(Json::parse(result.lines[2]).at("currentColumn").get<double>(), 6);
 }
 
+TEST_F(ScriptRunnerTest, ThePointerSetOverTheKeyboardHoversAsOnWindows) {
+    // Each move sets the pointer on the new key, and Windows tells the
+    // keyboard that the pointer moved; the press follows the hovered key.
+    const Result result = run({"post WM_USER+20 'E'", "post WM_USER+20 'E'", "post WM_USER+20 'C'",
+                               "post WM_USER+20 'G'", "post WM_USER+20 'E'", "post WM_USER+20 'W'",
+                               "target"});
+    ASSERT_EQ(result.code, 0) << result.errors;
+    EXPECT_EQ(only(result).at("text").get<std::string>(), "e");
+}
+
 TEST_F(ScriptRunnerTest, MenuAnswersTheNextContextMenu) {
     const Json state = only(run({"menu 32776", "rpress 6 3", "state"}));
     EXPECT_EQ(state.at("zoom").get<double>(), 3);
