@@ -56,6 +56,9 @@ public:
     virtual void typeCharacter(std::uint8_t ch) = 0;
     // VkKeyScanA: low byte virtual key, high byte shift state; -1 when none.
     virtual std::int16_t vkKeyScan(std::uint8_t ch) = 0;
+    // Whether the layout's key for the character is a dead key, whose
+    // character waits for the next one.
+    virtual bool isDeadKey(std::uint8_t ch) = 0;
     // Low bit of the Caps Lock entry of GetKeyboardState.
     virtual bool capsLockToggled() = 0;
 };

@@ -74,4 +74,17 @@ private:
     void typeCompletionCharacter(std::uint8_t ch);
     // Whether `key` must find no dead key waiting in the target.
     bool settlesDeadKey(const Key& key, std::int16_t scanned);
+    // The waiting accent when the keyboard holds it itself, the layout having
+    // no dead key for it; 0 otherwise.
+    std::uint8_t heldAccent();
+    // The next character after an accent the keyboard holds: a vowel takes
+    // it, a space types it alone (true: nothing more to type); anything else
+    // comes after it.
+    bool typeAfterHeldAccent(std::uint8_t code, bool oneShot, std::uint8_t accent);
+    // A character the layout has no key for.
+    void typeWithoutKey(std::uint8_t code, bool oneShot, const std::string& line);
+    // The key of '¿' on the letters page after a word closes the question:
+    // '?' is typed instead; right after a '¿' it takes that '¿' and the space
+    // before it back first (then true is returned in closesEmpty).
+    std::uint8_t questionMark(const std::string& line, bool& closesEmpty);
 };

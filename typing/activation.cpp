@@ -18,7 +18,12 @@ void TypingEngine::ActivateCurrentKey() {
         // sends, differently from one system to another: a space types it
         // alone first, as the echo shows it.
         if (deadKeyPending && settlesDeadKey(key, scanned)) {
-            keys.tap(keys.keyOf(' '));
+            const std::uint8_t held = heldAccent();
+            if (held != 0) {
+                keys.typeCharacter(held);
+            } else {
+                keys.tap(keys.keyOf(' '));
+            }
             deadKeyPending = false;
         }
         if (key.isCommand() == 1) {

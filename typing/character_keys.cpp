@@ -14,12 +14,17 @@ using cp1252::kInvertedQuestion;
 // A letter has two cases (ConvertCase changes it one way or the other).
 bool isCasedLetter(unsigned char c) { return ConvertCase(1, c) != ConvertCase(2, c); }
 
+// The letter keys of the pages, which carry their lower-case letter.
+bool isKeyLetter(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || c == cp1252::kSmallNTilde || c == cp1252::kSmallCCedilla;
+}
+
 }  // namespace
 
 void TypingEngine::activateCharacter(const Key& key, std::int16_t scanned, const std::string& line) {
     KeySender keys(platform().keystrokes);
     const std::uint8_t code = key.getVirtualKey();
-    std::uint8_t charKey = KeySender::lowByte(scanned);
+    const std::uint8_t charKey = KeySender::lowByte(scanned);
     const int shiftState = KeySender::highByte(scanned);
 
     const bool suggestionKey =
@@ -34,7 +39,8 @@ void TypingEngine::activateCharacter(const Key& key, std::int16_t scanned, const
         layout->setShiftLatched(0);
         layout->setShiftConsumed(0);
         const bool typesNothing = (suggestionKey && word.empty()) ||
-                                  (shiftState != 0 && shiftState != vk::kShiftState &&
+                                  (scanned >= 0 && shiftState != 0 &&
+                                   shiftState != vk::kShiftState &&
                                    shiftState != vk::kControlState && shiftState != vk::kAltGrState);
         if (!typesNothing) {
             // The keys stay as the user saw them when choosing one.
@@ -45,19 +51,21 @@ void TypingEngine::activateCharacter(const Key& key, std::int16_t scanned, const
             current = textLine;
         }
     }
-    bool oneShot = false;
-    if ((charKey >= keys.keyOf('a') && charKey <= keys.keyOf('z')) || charKey == vk::kCedillaKey ||
-        charKey == vk::kEnyeKey) {
-        oneShot = layout->getShiftLatched() != 0;
-        if (charKey == vk::kCedillaKey) charKey = cp1252::kCapitalCCedilla;
-        if (charKey == vk::kEnyeKey) charKey = cp1252::kCapitalNTilde;
+    // The letters (ñ and ç too) are the ones the one-shot SHIFT raises.
+    const bool oneShot = isKeyLetter(code) && layout->getShiftLatched() != 0;
+    const std::uint8_t held = heldAccent();
+    if (held != 0 && !(suggestionKey && word.empty()) && typeAfterHeldAccent(code, oneShot, held))
+        return;
+    if (scanned < 0) {
+        typeWithoutKey(code, oneShot, current);
+        return;
     }
 
     switch (shiftState) {
         case 0:
             if (oneShot) {
                 // The key is taken as its capital letter (Ç and Ñ included).
-                keys.tapWith(vk::kShift, keys.keyOf(charKey));
+                keys.tapWith(vk::kShift, keys.keyOf(ConvertCase(1, code)));
                 UpdateComposition(code, true, false);
             } else if (suggestionKey) {
                 completeSuggestion(code, current, word);
@@ -84,9 +92,69 @@ void TypingEngine::activateCharacter(const Key& key, std::int16_t scanned, const
             break;
         }
         default:
-            // No key of the layout types it (or an unusual modifier set).
+            // An unusual modifier set.
             break;
     }
+}
+
+std::uint8_t TypingEngine::heldAccent() {
+    if (!deadKeyPending) return 0;
+    const unsigned char accent = charAt(textLine, cursorPos - 1);
+    if (!cp1252::isDeadKeyAccent(accent) || platform().keystrokes.vkKeyScan(accent) >= 0) return 0;
+    return accent;
+}
+
+bool TypingEngine::typeAfterHeldAccent(std::uint8_t code, bool oneShot, std::uint8_t accent) {
+    KeySender keys(platform().keystrokes);
+    if (code == ' ') {
+        keys.typeCharacter(accent);
+        UpdateComposition(code, false, false);
+        return true;
+    }
+    if (code == 'a' || code == 'e' || code == 'i' || code == 'o' || code == 'u') {
+        const bool capital = oneShot != (layout->getCapsLock() != 0);
+        keys.typeCharacter(CombineDeadKey(accent, ConvertCase(capital ? 1 : 2, code)));
+        UpdateComposition(code, oneShot, false);
+        return true;
+    }
+    keys.typeCharacter(accent);
+    return false;
+}
+
+void TypingEngine::typeWithoutKey(std::uint8_t code, bool oneShot, const std::string& line) {
+    KeySender keys(platform().keystrokes);
+    if (cp1252::isDeadKeyAccent(code)) {
+        // Held by the keyboard until the next character says what it makes.
+        UpdateComposition(code, false, false);
+    } else if (code == kInvertedQuestion) {
+        bool closesEmpty = false;
+        keys.type(questionMark(line, closesEmpty));
+        if (closesEmpty && cursorPos > 1) keys.type(' ');
+        UpdateComposition(code, true, false);
+    } else if (isKeyLetter(code)) {
+        const bool capital = oneShot != (layout->getCapsLock() != 0);
+        keys.typeCharacter(ConvertCase(capital ? 1 : 2, code));
+        UpdateComposition(code, oneShot, false);
+    } else {
+        keys.typeCharacter(code);
+        UpdateComposition(code, false, false);
+    }
+}
+
+std::uint8_t TypingEngine::questionMark(const std::string& line, bool& closesEmpty) {
+    KeySender keys(platform().keystrokes);
+    const int c = cursorPos;
+    const unsigned char before = charAt(line, c - 1);
+    closesEmpty = false;
+    if (layout->getSymbolsPage() != 0 ||
+        !((line.size() > 1 && before != ' ') || before == kInvertedQuestion))
+        return kInvertedQuestion;
+    if (before == kInvertedQuestion) {
+        closesEmpty = true;
+        keys.tap(vk::kBackspace);
+        if (charAt(line, c - 2) == ' ') keys.tap(vk::kBackspace);
+    }
+    return '?';
 }
 
 void TypingEngine::typePlainCharacter(const Key& key, std::int16_t scanned, const std::string& line) {
@@ -120,25 +188,19 @@ void TypingEngine::typeShiftedCharacter(const Key& key, std::int16_t scanned, co
     const std::uint8_t code = key.getVirtualKey();
     const int c = cursorPos;
     const unsigned char before = charAt(line, c - 1);
-    std::uint8_t charKey = KeySender::lowByte(scanned);
 
-    // The key of '¿' after a word closes the question with '?'. Right after
-    // a '¿' (an empty question) it takes that '¿' and the space before it back.
     bool closesEmptyQuestion = false;
-    if (charKey == vk::kInvertedQuestionKey && layout->getSymbolsPage() == 0 &&
-        ((line.size() > 1 && before != ' ') || before == kInvertedQuestion)) {
-        if (before == kInvertedQuestion) {
-            closesEmptyQuestion = true;
-            keys.tap(vk::kBackspace);
-            if (charAt(line, c - 2) == ' ') keys.tap(vk::kBackspace);
-        }
-        charKey = vk::kQuestionKey;
-    }
+    const std::uint8_t typed =
+        code == kInvertedQuestion ? questionMark(line, closesEmptyQuestion) : code;
     // ':' and ';' need Shift on this layout; they are spaced as the plain
     // punctuation marks are.
     const bool punctuation = scanned == keys.scan(':') || scanned == keys.scan(';');
     if (punctuation && before == ' ') keys.tap(vk::kBackspace);
-    keys.tapWith(vk::kShift, charKey);
+    if (typed == code) {
+        keys.tapWith(vk::kShift, KeySender::lowByte(scanned));
+    } else {
+        keys.type(typed);
+    }
     if (punctuation && layout->getSymbolsPage() == 0) keys.tap(keys.keyOf(' '));
     if (closesEmptyQuestion && c > 1) keys.tap(keys.keyOf(' '));
     UpdateComposition(code, true, false);
@@ -174,7 +236,7 @@ void TypingEngine::typeCompletionCharacter(std::uint8_t ch) {
         unsigned char vowel = ch;
         const unsigned char accent = SplitAccentedVowel(ch, vowel);
         const std::int16_t deadKey = accent == ' ' ? -1 : keys.scan(accent);
-        if (deadKey >= 0 && keys.scan(vowel) >= 0) {
+        if (deadKey >= 0 && keys.isDeadKey(accent) && keys.scan(vowel) >= 0) {
             keys.tapWithState(KeySender::lowByte(deadKey), KeySender::highByte(deadKey));
             x = vowel;
         }

@@ -269,7 +269,12 @@ void TypingEngine::UpdateComposition(std::uint8_t code, bool shifted, bool contr
         const bool typesNothing = suggestion_key::is(code) && layout->getSymbolsPage() == 0 &&
                                   suggestions[suggestion_key::slot(code)].empty();
         code = editForCharacter(*this, code, shifted, deadKeyWaiting, line);
-        deadKeyPending = cp1252::isDeadKeyAccent(code) || (typesNothing && deadKeyWaiting);
+        // An accent waits for its letter on a dead key of the layout, or held by
+        // the keyboard when the layout has none for it.
+        platform::Keystrokes& keystrokes = platform().keystrokes;
+        const bool accentWaits = cp1252::isDeadKeyAccent(code) &&
+                                 (keystrokes.isDeadKey(code) || keystrokes.vkKeyScan(code) < 0);
+        deadKeyPending = accentWaits || (typesNothing && deadKeyWaiting);
         while (line.marker > 0 &&
                platform().graphics.defaultFontTextWidth(
                    line.text.substr(0, static_cast<std::size_t>(line.marker))) > kLineWidthLimit) {

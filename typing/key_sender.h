@@ -43,6 +43,17 @@ public:
     std::int16_t scan(std::uint8_t ch) { return keystrokes_.vkKeyScan(ch); }
     // VK(x): the virtual key of the character, its shift state left out.
     std::uint8_t keyOf(std::uint8_t ch) { return lowByte(scan(ch)); }
+    bool isDeadKey(std::uint8_t ch) { return keystrokes_.isDeadKey(ch); }
+    // The character with the key and modifiers the layout gives it, or as a
+    // Unicode keystroke when it has none.
+    void type(std::uint8_t ch) {
+        const std::int16_t scanned = scan(ch);
+        if (scanned < 0) {
+            typeCharacter(ch);
+        } else {
+            tapWithState(lowByte(scanned), highByte(scanned));
+        }
+    }
 
     static std::uint8_t lowByte(std::int16_t scanned) {
         return static_cast<std::uint8_t>(static_cast<std::uint16_t>(scanned) & 0xFF);

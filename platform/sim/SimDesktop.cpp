@@ -8,7 +8,7 @@ SimDesktop::SimDesktop(const SimOptions& options)
     : simFiles(options.home, options.homeWindows, options.drivesRoot),
       simSettings(options.settingsFile),
       simWindows(options.screenWidth, options.screenHeight),
-      simKeystrokes(simWindows),
+      simKeystrokes(simWindows, options.layout),
       simPointer(simWindows),
       simDialogs(simFiles, simWindows),
       simGraphics(simWindows, options.picturesFolder),

@@ -34,6 +34,8 @@ struct SimOptions {
     std::string settingsFile;
     // The folder of the pictures, <resource number>.bmp.
     std::string picturesFolder;
+    // The keyboard layout of the desktop's input.
+    SystemLayout layout = SystemLayout::Spanish;
 };
 
 class SimDesktop {

@@ -3,7 +3,7 @@
 #include "model/key_codes.h"
 #include "platform/sim/KeystrokeSink.h"
 #include "platform/sim/SimWindows.h"
-#include "platform/sim/SpanishLayout.h"
+#include "platform/sim/SystemLayouts.h"
 
 namespace sim {
 
@@ -37,6 +37,13 @@ void SimKeystrokes::typeCharacter(std::uint8_t ch) {
     }
 }
 
-std::int16_t SimKeystrokes::vkKeyScan(std::uint8_t ch) { return spanishVkKeyScan(ch); }
+SimKeystrokes::SimKeystrokes(SimWindows& windows, SystemLayout layout)
+    : windows(windows), layout(layout) {
+    windows.setKeyboardLayout(layout);
+}
+
+std::int16_t SimKeystrokes::vkKeyScan(std::uint8_t ch) { return layoutVkKeyScan(layout, ch); }
+
+bool SimKeystrokes::isDeadKey(std::uint8_t ch) { return layoutIsDeadKey(layout, ch); }
 
 }  // namespace sim

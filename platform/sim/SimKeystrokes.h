@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/SystemLayouts.h"
 
 namespace sim {
 
@@ -25,11 +26,12 @@ bool operator==(const KeystrokeRecord& a, const KeystrokeRecord& b);
 
 class SimKeystrokes : public platform::Keystrokes {
 public:
-    explicit SimKeystrokes(SimWindows& windows) : windows(windows) {}
+    explicit SimKeystrokes(SimWindows& windows, SystemLayout layout = SystemLayout::Spanish);
 
     void keybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags) override;
     void typeCharacter(std::uint8_t ch) override;
     std::int16_t vkKeyScan(std::uint8_t ch) override;
+    bool isDeadKey(std::uint8_t ch) override;
     bool capsLockToggled() override { return capsLock; }
 
     // For tests.
@@ -39,6 +41,7 @@ public:
 
 private:
     SimWindows& windows;
+    SystemLayout layout;
     std::vector<KeystrokeRecord> records;
     bool capsLock = false;
 };

@@ -7,7 +7,7 @@
 
 #include "model/key_codes.h"
 #include "platform/sim/SimWindows.h"
-#include "platform/sim/SpanishLayout.h"
+#include "platform/sim/SystemLayouts.h"
 
 namespace sim {
 
@@ -44,10 +44,10 @@ std::uint8_t combine(const DeadKey& dead, std::uint8_t ch) {
 // the inverse of VkKeyScanA.
 class CharacterMap {
 public:
-    CharacterMap() {
+    explicit CharacterMap(SystemLayout layout) {
         chars.fill(0);
         for (int ch = 1; ch < 256; ++ch) {
-            const std::int16_t scanned = spanishVkKeyScan(static_cast<std::uint8_t>(ch));
+            const std::int16_t scanned = layoutVkKeyScan(layout, static_cast<std::uint8_t>(ch));
             if (scanned == -1) continue;
             const int vk = scanned & 0xFF;
             const int state = (scanned >> 8) & 0x07;
@@ -61,13 +61,15 @@ private:
     std::array<std::uint8_t, 8 * 256> chars;
 };
 
-const CharacterMap& characterMap() {
-    static const CharacterMap map;
-    return map;
+const CharacterMap& characterMap(SystemLayout layout) {
+    static const CharacterMap spanish(SystemLayout::Spanish);
+    static const CharacterMap us(SystemLayout::Us);
+    return layout == SystemLayout::Spanish ? spanish : us;
 }
 
-bool isLetterKey(std::uint8_t vk) {
-    return (vk >= 'A' && vk <= 'Z') || vk == vk::kEnyeKey || vk == vk::kCedillaKey;
+bool isLetterKey(SystemLayout layout, std::uint8_t vk) {
+    return (vk >= 'A' && vk <= 'Z') ||
+           (layout == SystemLayout::Spanish && (vk == vk::kEnyeKey || vk == vk::kCedillaKey));
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -79,6 +81,7 @@ SimTargetApp::SimTargetApp(std::string title) : title_(std::move(title)) {}
 SimTargetApp::SimTargetApp(SimWindows& windows, std::string title, const platform::Rect& rect)
     : windows_(&windows), title_(std::move(title)) {
     window_ = windows.createWindow(title_, rect);
+    layout_ = windows.keyboardLayout();
     windows.setSink(window_, this);
 }
 
@@ -151,13 +154,13 @@ void SimTargetApp::keyDown(std::uint8_t vk) {
     if (alt_ && !altGr) return;
 
     int state = (shift_ ? 1 : 0) | (altGr ? 6 : 0);
-    if (!altGr && capsLock_ && isLetterKey(vk)) state ^= 1;
-    std::uint8_t ch = characterMap().at(vk, state);
+    if (!altGr && capsLock_ && isLetterKey(layout_, vk)) state ^= 1;
+    std::uint8_t ch = characterMap(layout_).at(vk, state);
     // The space bar types a space with Shift too.
     if (vk == vk::kSpace && !altGr) ch = ' ';
     // Control characters and keys without a character type nothing.
     if (ch < 0x20) return;
-    typeCharacter(ch, deadKeyOf(ch) != nullptr);
+    typeCharacter(ch, layoutIsDeadKey(layout_, ch) && deadKeyOf(ch) != nullptr);
 }
 
 void SimTargetApp::typeCharacter(std::uint8_t ch, bool fromDeadKey) {

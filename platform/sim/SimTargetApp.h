@@ -1,5 +1,6 @@
 // A simulated application to type into: one multi-line edit box that applies
-// the keystrokes it receives as Windows does with the Spanish (Spain) layout.
+// the keystrokes it receives as Windows does with the desktop's keyboard
+// layout (Spanish (Spain) unless the desktop has another).
 //
 // What it does with each key:
 // - Shift, Control and Alt (0x10-0x12, and their left/right forms 0xA0-0xA5)
@@ -39,6 +40,7 @@
 
 #include "platform/platform.h"
 #include "platform/sim/KeystrokeSink.h"
+#include "platform/sim/SystemLayouts.h"
 
 namespace sim {
 
@@ -111,6 +113,7 @@ private:
     std::size_t verticalMove(bool up) const;
 
     SimWindows* windows_ = nullptr;
+    SystemLayout layout_ = SystemLayout::Spanish;
     platform::WindowId window_ = 0;
     std::string title_;
     std::string text_;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/SystemLayouts.h"
 
 namespace sim {
 
@@ -72,6 +73,9 @@ public:
     void maximise(platform::WindowId window);
     void minimise(platform::WindowId window);
     void setScreenSize(int screenWidth, int screenHeight);
+    // The keyboard layout of the desktop's input, for the applications on it.
+    SystemLayout keyboardLayout() const { return layout; }
+    void setKeyboardLayout(SystemLayout newLayout) { layout = newLayout; }
     // Shows or hides a window without it counting as a call of the keyboard.
     void setVisible(platform::WindowId window, bool visible);
     // nullptr for an id never handed out; a destroyed window stays readable.
@@ -104,6 +108,7 @@ private:
     platform::WindowId nextId = 0x10010;
     std::uint32_t nextThread = 0x100;
     std::function<void()> repaintHook;
+    SystemLayout layout = SystemLayout::Spanish;
 };
 
 }  // namespace sim

@@ -28,6 +28,13 @@ std::int16_t Win32Keystrokes::vkKeyScan(std::uint8_t ch) {
     return VkKeyScanA(static_cast<CHAR>(ch));
 }
 
+bool Win32Keystrokes::isDeadKey(std::uint8_t ch) {
+    const SHORT scanned = VkKeyScanA(static_cast<CHAR>(ch));
+    if (scanned == -1) return false;
+    // The top bit of the key's character marks a dead key.
+    return (MapVirtualKeyA(LOBYTE(scanned), MAPVK_VK_TO_CHAR) & 0x80000000u) != 0;
+}
+
 bool Win32Keystrokes::capsLockToggled() {
     BYTE state[256] = {};
     GetKeyboardState(state);

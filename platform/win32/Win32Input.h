@@ -10,6 +10,7 @@ public:
     void keybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags) override;
     void typeCharacter(std::uint8_t ch) override;
     std::int16_t vkKeyScan(std::uint8_t ch) override;
+    bool isDeadKey(std::uint8_t ch) override;
     bool capsLockToggled() override;
 };
 

@@ -141,5 +141,48 @@ INSTANTIATE_TEST_SUITE_P(Sentences, SentenceTest, testing::ValuesIn(kSentences),
                              return std::string(info.param.name);
                          });
 
+// The same promise on a system whose layout has no key for ñ, ç, ¿ or ¡ and
+// no dead keys (US English): those characters go as Unicode keystrokes, and
+// the keyboard itself puts a waiting accent on its vowel.
+// clang-format off
+const Sentence kUsSentences[] = {
+    {"SentenceWithEverySpanishMark", "",
+     "{SHIFT}hola canci\xB4on.\xBFqu\xB4" "e tal, se\xF1or\xBF",
+     "Hola canci\xF3n. \xBFQu\xE9 tal, se\xF1or?"},
+    {"CapitalEnye", "", "{SHIFT}\xF1u {CAPS}espa\xF1" "a{CAPS}", "\xD1u ESPA\xD1" "A"},
+    {"Diaeresis", "", "ping\xA8uino", "ping\xFCino"},
+    {"AccentBeforeCapital", "", "{SHIFT}\xB4" "africa", "\xC1" "frica"},
+    {"AccentThenSpace", "", "caf\xB4 y", "caf\xB4y"},
+    {"AccentBeforeConsonant", "", "a\xB4n", "a\xB4n"},
+    {"AccentThenBackspace", "", "\xB4{BS}e", "e"},
+    {"CircumflexIsNoDeadKeyHere", "", "hola {SYM}^{SYM}a", "hola ^a"},
+    {"ExclamationMarks", "", "{SYM}\xA1{SYM}hola{SYM}!{SYM}", "\xA1hola!"},
+    {"SuggestionWithAccent", "canci\xB4on", "can{=canci\xF3n}", "canci\xF3n "},
+};
+// clang-format on
+
+class UsLayoutSentenceTest : public TypingSession, public testing::WithParamInterface<Sentence> {};
+
+TEST_P(UsLayoutSentenceTest, TheEditBoxReadsAsTheEchoAfterEveryKey) {
+    const Sentence& sentence = GetParam();
+    sim::SimOptions options = pelvok_test::KeyboardHarness::defaultOptions();
+    options.layout = sim::SystemLayout::Us;
+    makeDesktop(options);
+    startTyping(sentence.zoom, sentence.arrangement);
+    if (*sentence.learn != '\0') {
+        ASSERT_TRUE(run(std::string(sentence.learn) + "{ENTER}"));
+        target().setText("");
+    }
+
+    ASSERT_TRUE(run(sentence.script));
+
+    EXPECT_EQ(Printable(target().text()), Printable(sentence.expected)) << describe();
+}
+
+INSTANTIATE_TEST_SUITE_P(UsLayout, UsLayoutSentenceTest, testing::ValuesIn(kUsSentences),
+                         [](const testing::TestParamInfo<Sentence>& info) {
+                             return std::string(info.param.name);
+                         });
+
 }  // namespace
 }  // namespace integration_test

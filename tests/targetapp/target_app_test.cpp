@@ -7,7 +7,7 @@
 #include "model/key_codes.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimTargetApp.h"
-#include "platform/sim/SpanishLayout.h"
+#include "platform/sim/SystemLayouts.h"
 
 namespace {
 

@@ -9,11 +9,17 @@
 
 namespace fuzz {
 
+namespace {
+sim::SystemLayout systemLayout = sim::SystemLayout::Spanish;
+}
+
+void SetSystemLayout(sim::SystemLayout layout) { systemLayout = layout; }
+
 FuzzKeyboard::FuzzKeyboard(const std::string& dictionary) : folder_("pelvok-fuzz") {
     const std::string file = folder_.file("fuzz.dic");
     if (!dictionary.empty()) std::filesystem::copy_file(dictionary, file);
     session_ = std::make_unique<typist::KeyboardSession>(
-        file, typist::KeyboardSession::Indexes::AsOpened, false);
+        file, typist::KeyboardSession::Indexes::AsOpened, false, systemLayout);
     // Durability plays no part here; speed does.
     keyboard().database.executeUpdate("PRAGMA synchronous=OFF;");
     keyboard().database.executeUpdate("PRAGMA journal_mode=MEMORY;");

@@ -17,6 +17,10 @@
 
 namespace fuzz {
 
+// The keyboard layout of the desktops the keyboards start on from now on
+// (Spanish unless set).
+void SetSystemLayout(sim::SystemLayout layout);
+
 class FuzzKeyboard {
 public:
     // `dictionary`: a host file copied as the dictionary; empty: an empty

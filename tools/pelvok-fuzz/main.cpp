@@ -41,6 +41,10 @@ int run(const toolbox::CommandLine& line) {
     options.report = line.isSet("report");
     if (!options.dictionary.empty() && !std::filesystem::is_regular_file(options.dictionary))
         throw toolbox::UsageError("no dictionary file " + options.dictionary);
+    const std::string layout = line.has("layout") ? line.text("layout") : "es";
+    if (layout != "es" && layout != "us")
+        throw toolbox::UsageError("bad --layout '" + layout + "': es or us");
+    fuzz::SetSystemLayout(layout == "us" ? sim::SystemLayout::Us : sim::SystemLayout::Spanish);
     try {
         if (line.has("replay")) return replayFile(line.text("replay"), options.dictionary);
         const fuzz::FuzzResult result = fuzz::fuzz(options);
@@ -69,6 +73,7 @@ int main(int argc, char** argv) {
         .option("restart-every", "N", "a fresh keyboard every N actions (default 2000)")
         .option("dictionary", "FILE.dic", "dictionary copied for each keyboard (default: empty)")
         .option("replay", "FILE", "replay a script instead of random actions")
+        .option("layout", "es|us", "keyboard layout of the desktop (default es, Spanish)")
         .flag("keep-going", "count every divergence, a fresh keyboard after each")
         .flag("report", "print the actions a second and the divergences found");
     return toolbox::runTool(line, argc, argv, [&] { return run(line); });

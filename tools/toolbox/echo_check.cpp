@@ -36,13 +36,16 @@ std::optional<std::string> EchoCheck::mismatch(const sim::SimTargetApp& target,
     const std::size_t lineEnd = std::min(text.find_first_of("\r\n", caret), text.size());
     before_.assign(text.substr(start, caret - start));
     if (target.pendingDeadKey() != 0) before_ += static_cast<char>(target.pendingDeadKey());
-    const CutLine box{before_, text.substr(caret, lineEnd - caret)};
-
     const std::string_view line = keyboard.textLine;
     const auto marker = static_cast<std::size_t>(keyboard.cursorPos);
     if (keyboard.cursorPos < 0 || marker >= line.size() || line[marker] != '_')
         return "the echo \"" + Printable(keyboard.textLine) + "\" has no marker at " +
                std::to_string(keyboard.cursorPos);
+    // An accent the keyboard holds itself, for a layout without its dead key,
+    // waits in the keyboard rather than in the edit box.
+    if (keyboard.deadKeyPending && target.pendingDeadKey() == 0 && marker > 0)
+        before_ += line[marker - 1];
+    const CutLine box{before_, text.substr(caret, lineEnd - caret)};
     const CutLine echo{line.substr(0, marker), line.substr(marker + 1)};
 
     if (!trimmed_ && graphics.defaultFontTextWidth(before_) > kEchoWidth) trimmed_ = true;

@@ -21,7 +21,19 @@ const char* const kDropIndexes =
 
 }  // namespace
 
-KeyboardSession::KeyboardSession(const std::string& dictionary, Indexes indexes, bool paint) {
+namespace {
+
+sim::SimOptions withLayout(sim::SystemLayout layout) {
+    sim::SimOptions options = toolbox::SimKeyboard::defaultOptions();
+    options.layout = layout;
+    return options;
+}
+
+}  // namespace
+
+KeyboardSession::KeyboardSession(const std::string& dictionary, Indexes indexes, bool paint,
+                                 sim::SystemLayout layout)
+    : sim_(withLayout(layout)) {
     namespace fs = std::filesystem;
     const fs::path file = fs::absolute(dictionary);
     // The keyboard opens a stored dictionary only when the file is there;

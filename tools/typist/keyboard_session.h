@@ -22,9 +22,11 @@ public:
     // `indexes` adds or removes the dictionary's indexes once the keyboard
     // has opened it. Without `paint` the window is never painted (the
     // keyboard's invalidations are dropped). Throws std::runtime_error when
-    // the keyboard cannot start or has no dictionary.
+    // the keyboard cannot start or has no dictionary. `layout` is the
+    // keyboard layout of the desktop's input.
     explicit KeyboardSession(const std::string& dictionary, Indexes indexes = Indexes::AsOpened,
-                             bool paint = true);
+                             bool paint = true,
+                             sim::SystemLayout layout = sim::SystemLayout::Spanish);
     ~KeyboardSession();
     KeyboardSession(const KeyboardSession&) = delete;
     KeyboardSession& operator=(const KeyboardSession&) = delete;
