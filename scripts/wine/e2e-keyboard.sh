@@ -130,3 +130,44 @@ e2e_keyboard() {
   wait_program target
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
 }
+
+# The promise on any keyboard layout: the same sentence typed by real clicks
+# with the X layout "es" (with dead keys) and "us" (without ñ, ¿ or the
+# accents), each keyboard started with fresh settings.
+e2e_layouts() {
+  local bin=$1 exe=$2 run=$3 layout
+  # Each key of the sentence, by its name on the QWERTY letters page.
+  # (The driver reads \xNN in its arguments as that byte.)
+  local keys=(Shift h o l a Space c a n c i '\xB4' o n . '\xBF' q u '\xB4' e Space t a l ,
+    s e '\xF1' o r '\xBF')
+  local expected='Hola canci\xF3n. \xBFQu\xE9 tal, se\xF1or?'
+  for layout in es us; do
+    setxkbmap "$layout"
+    rm -rf "$run"
+    mkdir -p "$run"
+    wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+    xdotool mousemove 1270 10
+    start_program target "$bin/pelvok-e2e-target.exe"
+    drive wait-target 30
+    pushd "$run" >/dev/null
+    start_program pelvok "$exe"
+    popd >/dev/null
+    drive wait-keyboard 30 : expect-focus
+    # The centres of the keys, asked once, then one real click on each.
+    local chain=() name centres
+    for name in "${keys[@]}"; do chain+=(print-key-centre "$name" :); done
+    centres=$(drive "${chain[@]:0:${#chain[@]}-1}" | sed -n 's/^centre //p')
+    while read -r x y; do
+      xdotool mousemove "$x" "$y" click 1
+      sleep 0.05
+    done <<<"$centres"
+    drive expect-text "$expected" : expect-focus
+    screenshot "layout-$layout"
+    drive press Power
+    wait_program pelvok
+    drive close-target
+    wait_program target
+  done
+  setxkbmap es nodeadkeys
+  wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+}

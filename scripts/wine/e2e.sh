@@ -101,6 +101,7 @@ keyboard_exe=$root/$cross/window/pelvok.exe
 [[ $cross == /* ]] && keyboard_exe=$cross/window/pelvok.exe
 if [[ -f $keyboard_exe ]]; then
   e2e_keyboard "$bin" "$keyboard_exe" "$out/run"
+  e2e_layouts "$bin" "$keyboard_exe" "$out/run-layouts"
 else
   echo "  (no window/pelvok.exe yet: the real keyboard's scenario waits for it)" >&2
 fi
