@@ -21,7 +21,7 @@ using typing_test::TypingTest;
 
 using PredictionTest = TypingTest;
 
-// One step of a scenario: the text typed (Enter written as '\n'), the keys
+// One step of a scenario: the text typed (Enter written as '\n', End as '|'), the keys
 // then shown, and the rows of each table that the step added or changed.
 struct Step {
     std::string typed;
@@ -73,6 +73,15 @@ TEST_F(PredictionTest, TypingLearnsFinishedWordsAndRefillsTheKeys) {
            {"la", "hoy", "hace", "casa", "hola", "canci\xF3n"},
            {"casa|casa|5"},
            {".|la|la|4", "la|casa|casa|3"}}}},
+        {"after End the word the caret is in is unknown: not learned, not paired, not completed",
+         {{"la ", {"casa", "cama", "hoy", "la", "hace", ""}, {"la|la|1"}, {".|la|la|3"}},
+          {"ca", {"casa", "cama", "cancion", "", "", ""}, {}, {}},
+          {"|", {"", "", "", "", "", ""}, {}, {}},
+          {"sa ", {"", "", "", "", "", ""}, {}, {}},
+          {"mesa ",
+           {"hoy", "casa", "hola", "canci\xF3n", "mesa", "cama"},
+           {"mesa|mesa|2"},
+           {}}}},
     };
     for (const Scenario& scenario : scenarios) {
         SCOPED_TRACE(scenario.name);
@@ -85,6 +94,8 @@ TEST_F(PredictionTest, TypingLearnsFinishedWordsAndRefillsTheKeys) {
             for (const char c : step.typed) {
                 if (c == '\n') {
                     press(control(direct::kEnter));
+                } else if (c == '|') {
+                    press(control(direct::kEnd));
                 } else {
                     press(plain(static_cast<unsigned char>(c)));
                 }
