@@ -42,7 +42,9 @@ expect_pixels() {
   expect "$what" "$wanted" "$seen"
 }
 
-e2e_keyboard() {
+# The target, then the keyboard with fresh settings started in the folder
+# `run`, waited for until it is up and the target keeps the focus.
+start_fresh() {
   local bin=$1 exe=$2 run=$3
   rm -rf "$run"
   mkdir -p "$run"
@@ -54,9 +56,14 @@ e2e_keyboard() {
   pushd "$run" >/dev/null
   start_program pelvok "$exe"
   popd >/dev/null
+  drive wait-keyboard 30 : expect-focus
+}
+
+e2e_keyboard() {
+  local bin=$1 exe=$2 run=$3
   # Docked at the bottom centre of the 1280 x 1024 screen at size 1, and
   # the target keeps the focus.
-  drive wait-keyboard 30 : expect-focus
+  start_fresh "$bin" "$exe" "$run"
   local rect
   rect=$(drive print-rect)
   expect "docked at position 1" "keyboard 430 738 849 994" "$rect"
@@ -143,16 +150,7 @@ e2e_layouts() {
   local expected='Hola canci\xF3n. \xBFQu\xE9 tal, se\xF1or?'
   for layout in es us; do
     setxkbmap "$layout"
-    rm -rf "$run"
-    mkdir -p "$run"
-    wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
-    xdotool mousemove 1270 10
-    start_program target "$bin/pelvok-e2e-target.exe"
-    drive wait-target 30
-    pushd "$run" >/dev/null
-    start_program pelvok "$exe"
-    popd >/dev/null
-    drive wait-keyboard 30 : expect-focus
+    start_fresh "$bin" "$exe" "$run"
     if [[ $layout == es ]]; then
       # Each move sets the pointer on its key, and the system tells the
       # keyboard that the pointer moved; the press follows the hovered key,

@@ -121,20 +121,24 @@ const Sentence kSentences[] = {
 };
 // clang-format on
 
-class SentenceTest : public TypingSession, public testing::WithParamInterface<Sentence> {};
+class SentenceTest : public TypingSession, public testing::WithParamInterface<Sentence> {
+protected:
+    // Learns the sentence's words, empties the edit box, then types its script.
+    void typeSentence() {
+        const Sentence& sentence = GetParam();
+        startTyping(sentence.zoom, sentence.arrangement);
+        if (*sentence.learn != '\0') {
+            ASSERT_TRUE(run(std::string(sentence.learn) + "{ENTER}"));
+            target().setText("");
+        }
 
-TEST_P(SentenceTest, TheEditBoxReadsAsTheEchoAfterEveryKey) {
-    const Sentence& sentence = GetParam();
-    startTyping(sentence.zoom, sentence.arrangement);
-    if (*sentence.learn != '\0') {
-        ASSERT_TRUE(run(std::string(sentence.learn) + "{ENTER}"));
-        target().setText("");
+        ASSERT_TRUE(run(sentence.script));
+
+        EXPECT_EQ(Printable(target().text()), Printable(sentence.expected)) << describe();
     }
+};
 
-    ASSERT_TRUE(run(sentence.script));
-
-    EXPECT_EQ(Printable(target().text()), Printable(sentence.expected)) << describe();
-}
+TEST_P(SentenceTest, TheEditBoxReadsAsTheEchoAfterEveryKey) { typeSentence(); }
 
 INSTANTIATE_TEST_SUITE_P(Sentences, SentenceTest, testing::ValuesIn(kSentences),
                          [](const testing::TestParamInfo<Sentence>& info) {
@@ -161,22 +165,13 @@ const Sentence kUsSentences[] = {
 };
 // clang-format on
 
-class UsLayoutSentenceTest : public TypingSession, public testing::WithParamInterface<Sentence> {};
+using UsLayoutSentenceTest = SentenceTest;
 
 TEST_P(UsLayoutSentenceTest, TheEditBoxReadsAsTheEchoAfterEveryKey) {
-    const Sentence& sentence = GetParam();
     sim::SimOptions options = pelvok_test::KeyboardHarness::defaultOptions();
     options.layout = sim::SystemLayout::Us;
     makeDesktop(options);
-    startTyping(sentence.zoom, sentence.arrangement);
-    if (*sentence.learn != '\0') {
-        ASSERT_TRUE(run(std::string(sentence.learn) + "{ENTER}"));
-        target().setText("");
-    }
-
-    ASSERT_TRUE(run(sentence.script));
-
-    EXPECT_EQ(Printable(target().text()), Printable(sentence.expected)) << describe();
+    typeSentence();
 }
 
 INSTANTIATE_TEST_SUITE_P(UsLayout, UsLayoutSentenceTest, testing::ValuesIn(kUsSentences),
