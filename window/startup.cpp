@@ -123,7 +123,6 @@ void CPelvokDlg::readSettings() {
         zoom = settings::kZoomDigit.fallback;
         layout->setLetterLayout(settings::kLetterLayoutDigit.fallback);
         useDefaultDictionary();
-        dictionaryName = kDefaultDictionaryName;
         return;
     }
     position = settings::readDigit(settings, settings::kPositionDigit);
@@ -135,11 +134,11 @@ void CPelvokDlg::readSettings() {
 
     const std::optional<std::string> path =
         settings.readValue(kSettingsKey, settings::kDictionaryPath);
-    if (path && fileExists(platform_.files, *path)) {
-        dictionaryPath = *path;
-    } else {
+    if (!path || !fileExists(platform_.files, *path)) {
         useDefaultDictionary();
+        return;
     }
+    dictionaryPath = *path;
     const std::optional<std::string> name =
         settings.readValue(kSettingsKey, settings::kDictionaryName);
     if (name) {
@@ -155,8 +154,12 @@ void CPelvokDlg::useDefaultDictionary() {
     std::string path = files.currentDirectory() + "\\diccionarios";
     files.createDirectory(path);
     path += "\\default.dic";
+    // The path and the name it is shown by go together, so that the next
+    // start does not label the default dictionary with another's name.
     platform_.settings.writeValue(kSettingsKey, settings::kDictionaryPath, path);
+    platform_.settings.writeValue(kSettingsKey, settings::kDictionaryName, kDefaultDictionaryName);
     dictionaryPath = path;
+    dictionaryName = kDefaultDictionaryName;
     CreateFileIfMissing(files, path);
 }
 
@@ -187,8 +190,6 @@ void CPelvokDlg::openDictionaryOrDefault() {
     const std::string failed = dictionaryPath;
     useDefaultDictionary();
     if (dictionaryPath == failed) return;
-    // The name shown is that of the dictionary in use.
-    dictionaryName = kDefaultDictionaryName;
     // Without even the default one the keyboard still types, without
     // prediction (dictionaryAvailable() is false).
     openDictionary();

@@ -49,12 +49,18 @@ TEST_F(PrivateMessageTest, MoveCommandsTakeThePointerToTheNewKey) {
 TEST_F(PrivateMessageTest, MoveOffTheTopRowLeavesThePointer) {
     CPelvokDlg& keyboard = startTyping();
 
+    const Key start = keyboard.layout->currentKey();
+    keyboard.highlightState = 3;  // as a press on a dead cell leaves it
+
     desktop().sendPrivate(private_message::kDrive, 'A');
 
     EXPECT_TRUE(pointerSets().empty());
-    // The highlight shrinks to the edge marker's single point.
-    EXPECT_EQ(keyboard.highlight1.getX(), keyboard.highlight2.getX());
-    EXPECT_EQ(keyboard.highlight1.getY(), keyboard.highlight2.getY());
+    // The frame stays on the key that stays current, and shows.
+    EXPECT_EQ(keyboard.highlight1.getX(), start.getPoint1().getX());
+    EXPECT_EQ(keyboard.highlight1.getY(), start.getPoint1().getY());
+    EXPECT_EQ(keyboard.highlight2.getX(), start.getPoint2().getX());
+    EXPECT_EQ(keyboard.highlight2.getY(), start.getPoint2().getY());
+    EXPECT_EQ(keyboard.highlightState, 1);
 }
 
 TEST_F(PrivateMessageTest, PressActivatesTheCurrentKeyWithoutMovingThePointer) {

@@ -29,7 +29,7 @@ TEST_F(SelectionTest, SelectCellHighlightsTheKeyCoveringIt) {
     expectHighlight(keyboard, 98, 65, 158, 93);
 }
 
-TEST_F(SelectionTest, MovesHighlightTheReturnedKeyAndRepaint) {
+TEST_F(SelectionTest, MovesFrameTheKeyTheyLandOnAndRepaint) {
     struct Case {
         const char* what;
         Key (CPelvokDlg::*move)();
@@ -37,7 +37,8 @@ TEST_F(SelectionTest, MovesHighlightTheReturnedKeyAndRepaint) {
         int x1, y1, x2, y2;
     };
     const Case cases[] = {
-        {"up from row 0 meets the edge", &CPelvokDlg::moveCurrentUp, -1, 144, 47, 144, 47},
+        // The key that stays current keeps its frame.
+        {"up from row 0 meets the edge", &CPelvokDlg::moveCurrentUp, -1, 130, 33, 158, 61},
         {"down", &CPelvokDlg::moveCurrentDown, 3, 98, 65, 158, 93},
         {"right", &CPelvokDlg::moveCurrentRight, 5, 162, 33, 190, 61},
         {"left", &CPelvokDlg::moveCurrentLeft, 3, 98, 33, 126, 61},
@@ -46,10 +47,12 @@ TEST_F(SelectionTest, MovesHighlightTheReturnedKeyAndRepaint) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         keyboard.selectCell(4, 0);
+        keyboard.highlightState = 3;  // no frame, as after a right click
         desktop().framework().clearInvalidations();
         const Key key = (keyboard.*c.move)();
         EXPECT_EQ(key.getColumn(), c.column);
         expectHighlight(keyboard, c.x1, c.y1, c.x2, c.y2);
+        EXPECT_EQ(keyboard.highlightState, 1) << "a move shows its frame";
         ASSERT_FALSE(desktop().framework().invalidations().empty());
         EXPECT_TRUE(desktop().framework().invalidations().front().whole);
     }

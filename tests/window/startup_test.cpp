@@ -171,14 +171,16 @@ TEST_F(StartupTest, DictionaryNamedBySettingsIsUsedWhenItExists) {
     EXPECT_EQ(setting(settings::kDictionaryPath), other);
 }
 
-TEST_F(StartupTest, DeletedDictionaryFileFallsBackToTheDefaultKeepingTheName) {
+TEST_F(StartupTest, DeletedDictionaryFileFallsBackToTheDefaultWithItsName) {
     setSetting(settings::kDictionaryPath, "C:\\Pelvok\\borrado.dic");
     setSetting(settings::kDictionaryName, "borrado");
     CPelvokDlg& keyboard = start();
+    // Path and name are written together: the next start does not label
+    // the default dictionary "borrado".
     EXPECT_EQ(setting(settings::kDictionaryPath), kDefaultDictionary);
     EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
-    EXPECT_EQ(keyboard.dictionaryName, "borrado");
-    EXPECT_EQ(setting(settings::kDictionaryName), "borrado");
+    EXPECT_EQ(keyboard.dictionaryName, "default");
+    EXPECT_EQ(setting(settings::kDictionaryName), "default");
     EXPECT_TRUE(keyboard.dictionaryAvailable());
     EXPECT_TRUE(desktop().dialogs().messageBoxes().empty());
 }
@@ -248,6 +250,9 @@ TEST_F(StartupTest, UnusableDictionaryIsReportedAndTheDefaultUsed) {
         EXPECT_TRUE(keyboard.dictionaryAvailable());
         EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
         EXPECT_EQ(keyboard.dictionaryName, "default");
+        // Both settings name the dictionary in use.
+        EXPECT_EQ(setting(settings::kDictionaryPath), kDefaultDictionary);
+        EXPECT_EQ(setting(settings::kDictionaryName), "default");
         EXPECT_TRUE(hasTables(desktop().files().sqlitePath(kDefaultDictionary)));
         EXPECT_FALSE(desktop().ended());
     }
