@@ -23,6 +23,12 @@ bool isVowel(unsigned char c) { return c == 'a' || c == 'e' || c == 'i' || c == 
 // Marks followed by an automatic space.
 bool isSentencePunctuation(unsigned char c) { return c == '.' || c == ',' || c == ':' || c == ';'; }
 
+// A suggestion key of the letters page that shows nothing, and types nothing.
+bool isBlankSuggestion(const TypingEngine& keyboard, unsigned char code) {
+    return suggestion_key::is(code) && keyboard.layout->getSymbolsPage() == 0 &&
+           keyboard.suggestions[suggestion_key::slot(code)].empty();
+}
+
 // The keys whose keystrokes take back a space typed just before them.
 bool takesSpaceBack(unsigned char c) { return isSentencePunctuation(c) || c == '-' || c == '\''; }
 
@@ -175,9 +181,7 @@ unsigned char editForCharacter(TypingEngine& keyboard, unsigned char code, bool 
     // A space after a dead key types the accent alone, which the echo shows already.
     if (deadKeyWaiting && code == ' ') return code;
     KeyboardLayout& layout = *keyboard.layout;
-    const bool blankSuggestion = suggestion_key::is(code) && layout.getSymbolsPage() == 0 &&
-                                 keyboard.suggestions[suggestion_key::slot(code)].empty();
-    if (keyboard.selectionActive && !blankSuggestion) {
+    if (keyboard.selectionActive && !isBlankSuggestion(keyboard, code)) {
         // The latch that extended the selection is spent: the character
         // replacing it was typed without it.
         if (layout.getShiftLatched() != 0 || layout.getShiftConsumed() != 0) {
@@ -266,8 +270,7 @@ void TypingEngine::UpdateComposition(std::uint8_t code, bool shifted, bool contr
         editForControl(*this, code, line, lineBeforeEnter);
     } else {
         // A blank suggestion key types nothing: an accent still waits.
-        const bool typesNothing = suggestion_key::is(code) && layout->getSymbolsPage() == 0 &&
-                                  suggestions[suggestion_key::slot(code)].empty();
+        const bool typesNothing = isBlankSuggestion(*this, code);
         code = editForCharacter(*this, code, shifted, deadKeyWaiting, line);
         // An accent waits for its letter on a dead key of the layout, or held by
         // the keyboard when the layout has none for it.

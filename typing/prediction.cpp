@@ -10,10 +10,9 @@ void TypingEngine::UpdateSuggestions(std::uint8_t code, const std::string& line,
     const PredictionPlan plan =
         PlanPrediction(code, line, cursorPos, lineBeforeEnter, sentenceStart, textBeforeUnknown);
     if (plan.fill == FillRule::None) return;
-    if (plan.fill == FillRule::Blank) {
-        suggestions.fill("");
-        if (plan.learning.empty()) return;
-    }
+    // Blank before learning, so that a learning failure leaves no stale word
+    // to complete a fragment with.
+    if (plan.fill == FillRule::Blank) suggestions.fill("");
     if (!dictionaryAvailable()) {
         // Nothing to learn into and nothing to offer.
         suggestions.fill("");

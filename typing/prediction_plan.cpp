@@ -7,22 +7,20 @@
 
 namespace {
 
-bool isFragment(const std::string& word) { return IsFragment(word); }
-
 void learnWord(PredictionPlan& plan, const std::string& word) {
-    if (isFragment(word)) return;
+    if (IsFragment(word)) return;
     plan.learning.push_back({false, "", AccentFreeForm(word), StoredForm(word)});
 }
 
 // The pair (first, word); first is pasted as it is.
 void learnPair(PredictionPlan& plan, const std::string& first, const std::string& word) {
-    if (isFragment(first) || isFragment(word)) return;
+    if (IsFragment(first) || IsFragment(word)) return;
     plan.learning.push_back({true, first, AccentFreeForm(word), StoredForm(word)});
 }
 
 // The stored form of the earlier word of a pair, kept a fragment when it is one.
 std::string earlierWord(const std::string& previous) {
-    return isFragment(previous) ? previous : StoredForm(previous);
+    return IsFragment(previous) ? previous : StoredForm(previous);
 }
 
 void fillFromStarters(PredictionPlan& plan, const std::string& prefix) {
@@ -43,32 +41,29 @@ void planWord(PredictionPlan& plan, unsigned char code, const std::string& line,
     if (charAt(line, marker - 1) == ' ') {
         // A word has just been finished.
         std::string current = words.current;
-        if (code == ' ' || suggestion_key::is(code)) {
+        const bool finished = code == ' ' || suggestion_key::is(code);
+        if (finished) {
             learnWord(plan, current);
             const bool startsSentence = !current.empty() && words.previous.empty();
             learnPair(plan, startsSentence ? "." : earlierWord(words.previous), current);
-            if (isFragment(current)) {
-                plan.fill = FillRule::Blank;
-                return;
-            }
-            current = StoredForm(current);
         }
-        if (isFragment(current)) {
+        if (IsFragment(current)) {
             plan.fill = FillRule::Blank;
             return;
         }
+        if (finished) current = StoredForm(current);
         plan.firstSource = {{statements::N3(current), statements::N4(current)},
                             {statements::P4(), statements::P5()}};
         plan.fill = FillRule::Starters;
         return;
     }
     if (marker == 0) return;
-    if (isFragment(words.current)) {
+    if (IsFragment(words.current)) {
         plan.fill = FillRule::Blank;
         return;
     }
     const std::string current = AccentFreeForm(words.current);
-    if (words.previous.empty() || isFragment(words.previous)) {
+    if (words.previous.empty() || IsFragment(words.previous)) {
         plan.firstSource = {{statements::P1(current), statements::P2(current)}};
     } else {
         const std::string previous = StoredForm(words.previous);
