@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "model/ModelExceptions.h"
-#include "model/caps_lock.h"
 
 namespace {
 
@@ -63,8 +62,8 @@ std::vector<KeyLine> buildRows(const LayoutTables& tables) {
 
 }  // namespace
 
-KeyboardLayout::KeyboardLayout(const LayoutTables& tables)
-    : capsLock(capsLockToggledNow() ? 1 : 0) {
+KeyboardLayout::KeyboardLayout(const LayoutTables& tables, bool capsLockOn)
+    : capsLock(capsLockOn ? 1 : 0) {
     loadTables(tables);
 }
 

@@ -24,9 +24,10 @@ inline int packedHigh(std::int32_t packed) {
 
 class KeyboardLayout {
 public:
-    // Builds the rows from `tables`; Caps Lock follows the real keyboard.
-    // Throws std::invalid_argument when the tables do not fill their rows.
-    explicit KeyboardLayout(const LayoutTables& tables);
+    // Builds the rows from `tables`; `capsLockOn` is the real keyboard's
+    // Caps Lock as the platform reads it. Throws std::invalid_argument when
+    // the tables do not fill their rows.
+    explicit KeyboardLayout(const LayoutTables& tables, bool capsLockOn = false);
     KeyboardLayout(const KeyboardLayout&) = default;
     KeyboardLayout(KeyboardLayout&&) = default;
     KeyboardLayout& operator=(const KeyboardLayout&) = default;

@@ -85,6 +85,10 @@ public:
     virtual ~Windows() = default;
     virtual int screenWidth() = 0;
     virtual int screenHeight() = 0;
+    // The work area (the screen without the task bar and docked bars) of the
+    // monitor that shows most of `window`, or the nearest one; the primary
+    // monitor's for 0.
+    virtual Rect workArea(WindowId window) = 0;
     virtual WindowId foregroundWindow() = 0;
     // GetActiveWindow as the keyboard's thread sees it.
     virtual WindowId activeWindow() = 0;
@@ -217,6 +221,8 @@ public:
     virtual std::intptr_t OnPrivateMessage(int n, std::uintptr_t wParam) = 0;
     virtual void OnCommand(int id) = 0;               // WM_COMMAND menu items
     virtual void OnClose() = 0;                       // WM_CLOSE
+    // WM_DISPLAYCHANGE, or a new work area (WM_SETTINGCHANGE).
+    virtual void OnDisplayChange() {}
 };
 
 // The application framework: the modal dialog from template 102.
@@ -235,6 +241,11 @@ public:
     virtual void endDialog() = 0;
     // Ends the process at once.
     [[noreturn]] virtual void exitProcess(int code) = 0;
+    // Claims the one keyboard of the user's session until the process ends;
+    // false when another keyboard holds it.
+    virtual bool claimOnlyInstance() = 0;
+    // Posts WM_USER + n to the keyboard that holds the claim.
+    virtual void postToRunningInstance(int n) = 0;
 };
 
 // Everything the keyboard uses, owned by the platform's entry point.

@@ -142,7 +142,8 @@ void CPelvokDlg::paint() {
 }
 
 void CPelvokDlg::drawSuggestions(platform::Surface& surface, float s) {
-    const bool optimized = layout->getLetterLayout() == 1;
+    // Where the keys in force have them, whatever the stored arrangement.
+    const bool optimized = layout->showsOptimizedLetters();
     surface.selectFont(platform::FontSpec{scaled(13, s), 900, optimized});
     for (int key : kDrawOrder) {
         const SuggestionBoxes& boxes = kBoxes[optimized ? 0 : 1][key - 1];

@@ -51,6 +51,7 @@ public:
     std::intptr_t OnPrivateMessage(int n, std::uintptr_t wParam) override;
     void OnCommand(int id) override;
     void OnClose() override;
+    void OnDisplayChange() override;
 
     // Current key and highlight.
     void selectCell(int column, int row);
@@ -102,12 +103,15 @@ protected:
 
 private:
     void movePointerTo(const Key& key);
+    // Where the window docks: the work area of the monitor in use.
+    platform::Rect dockingArea();
     // The chosen command of the menu, 0 when none.
     int showContextMenu(int menuId, const std::vector<int>& disabledItems);
 
     // Start-up.
     void initialise();
     void readSettings();
+    void showStoredArrangement();
     void useDefaultDictionary();
     bool openDictionary();
     void openDictionaryOrDefault();

@@ -1,15 +1,21 @@
 // Docking the window at one of six places, and its four sizes.
 #include "model/sizes.h"
+#include "window/message_guard.h"
 #include "window/pelvokDlg.h"
 
 namespace {
 
-// The strip kept free below a keyboard docked at the bottom.
-constexpr int kBottomMargin = 30;
-
 int truncated(double value) { return static_cast<int>(value); }
 
 }  // namespace
+
+platform::Rect CPelvokDlg::dockingArea() {
+    platform::Windows& windows = platform_.windows;
+    // The monitor of the application typed into; without one, the keyboard's own.
+    platform::WindowId shown = windows.foregroundWindow();
+    if (shown == 0) shown = platform_.framework.keyboardWindow();
+    return windows.workArea(shown);
+}
 
 void CPelvokDlg::placeWindow(int newPosition) {
     if (!layout) return;
@@ -17,18 +23,19 @@ void CPelvokDlg::placeWindow(int newPosition) {
     platform::Windows& windows = platform_.windows;
     // The application typed into, as the attached input sees it, before anything moves.
     const platform::WindowId active = windows.activeWindow();
+    const platform::Rect area = dockingArea();
 
     const float s = layout->getScale();
     const float width = sizes::kBaseWidth * s;
     const float height = sizes::kBaseHeight * s;
-    const float bottomY = screenHeight - height - kBottomMargin;
-    const float rightX = screenWidth - width;
-    int x = 1;
-    int y = 1;
+    const float bottomY = area.bottom - height;
+    const float rightX = area.right - width;
+    int x = area.left + 1;
+    int y = area.top + 1;
     switch (newPosition) {
         case 1:
         case 6:
-            x = truncated((screenWidth - width) * 0.5);
+            x = area.left + truncated((area.width() - width) * 0.5);
             y = truncated(bottomY);
             break;
         case 2:
@@ -51,15 +58,26 @@ void CPelvokDlg::placeWindow(int newPosition) {
     // Fit the application above the keyboard.
     const platform::Rect rect = windows.windowRect(active);
     const int appHeight = rect.height();
-    const float free = bottomY;
+    const float free = bottomY - area.top;
     if (appHeight < truncated((free - 5) * 0.5)) {
-        windows.setWindowPos(active, (screenWidth + rect.left - rect.right) / 2,
-                             truncated(free - appHeight), 0, 0, false);
+        windows.setWindowPos(active, area.left + (area.width() + rect.left - rect.right) / 2,
+                             area.top + truncated(free - appHeight), 0, 0, false);
     } else {
         windows.restoreWindow(active);
-        windows.setWindowPos(active, 0, 0, screenWidth, truncated(free), true);
+        windows.setWindowPos(active, area.left, area.top, area.width(), truncated(free), true);
     }
     windows.setActiveWindow(active);
+}
+
+void CPelvokDlg::OnDisplayChange() {
+    guarded([&] {
+        if (!layout) return;
+        screenWidth = platform_.windows.screenWidth();
+        screenHeight = platform_.windows.screenHeight();
+        // A resize is the user's; the dock follows the screen. Position 6
+        // only docks here: the application was fitted when it was chosen.
+        placeWindow(position == 6 ? 1 : position);
+    });
 }
 
 void CPelvokDlg::applySize(int step) {

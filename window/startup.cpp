@@ -63,7 +63,8 @@ void CPelvokDlg::OpenSettingsKey() {
 
 void CPelvokDlg::SetUpModel() {
     platform::Settings& settings = platform_.settings;
-    layout = std::make_unique<KeyboardLayout>(startupTables());
+    layout = std::make_unique<KeyboardLayout>(startupTables(),
+                                              platform_.keystrokes.capsLockToggled());
     const int step = settings::readDigit(settings, settings::kZoomDigit);
     layout->setScale(sizes::increment(step, platform_.windows.screenWidth()));
     // A stored arrangement is applied when the window is initialised.
@@ -109,6 +110,7 @@ void CPelvokDlg::initialise() {
     textLine = "_";
     suggestions.fill("");
     readSettings();
+    showStoredArrangement();
     openDictionaryOrDefault();
     cursorPos = 0;
     if (position == 6) position = 1;
@@ -147,6 +149,15 @@ void CPelvokDlg::readSettings() {
         settings.writeValue(kSettingsKey, settings::kDictionaryName, kDefaultDictionaryName);
         dictionaryName = kDefaultDictionaryName;
     }
+}
+
+void CPelvokDlg::showStoredArrangement() {
+    // The keys in force are those of the stored arrangement from the first
+    // paint on, so that each key pressed is the key drawn there.
+    const int row = layout->getCurrentRow();
+    const int column = layout->getCurrentColumn();
+    layout->loadPage();
+    selectCell(column, row);
 }
 
 void CPelvokDlg::useDefaultDictionary() {

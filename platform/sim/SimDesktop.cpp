@@ -1,7 +1,5 @@
 #include "platform/sim/SimDesktop.h"
 
-#include "model/caps_lock.h"
-
 namespace sim {
 
 SimDesktop::SimDesktop(const SimOptions& options)
@@ -14,10 +12,6 @@ SimDesktop::SimDesktop(const SimOptions& options)
       simGraphics(simWindows, options.picturesFolder),
       simFramework(simWindows, simPointer),
       interfaces{simKeystrokes, simSettings, simWindows,  simPointer,
-                 simDialogs,    simFiles,    simGraphics, simFramework} {
-    setCapsLockSource([this] { return simKeystrokes.capsLockToggled(); });
-}
-
-SimDesktop::~SimDesktop() { setCapsLockSource({}); }
+                 simDialogs,    simFiles,    simGraphics, simFramework} {}
 
 }  // namespace sim

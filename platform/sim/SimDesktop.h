@@ -41,7 +41,7 @@ struct SimOptions {
 class SimDesktop {
 public:
     explicit SimDesktop(const SimOptions& options = SimOptions());
-    ~SimDesktop();
+    ~SimDesktop() = default;
     SimDesktop(const SimDesktop&) = delete;
     SimDesktop& operator=(const SimDesktop&) = delete;
 

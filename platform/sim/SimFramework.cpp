@@ -214,6 +214,10 @@ void SimFramework::command(int id) {
     post([this, id] { handlers->OnCommand(id); });
 }
 
+void SimFramework::displayChange() {
+    post([this] { handlers->OnDisplayChange(); });
+}
+
 void SimFramework::close() {
     post([this] {
         handlers->OnClose();

@@ -50,6 +50,13 @@ public:
     void setIcon() override { iconSet = true; }
     void endDialog() override;
     [[noreturn]] void exitProcess(int code) override;
+    bool claimOnlyInstance() override { return !otherInstance; }
+    void postToRunningInstance(int n) override { postedToOther.push_back(n); }
+
+    // Another keyboard runs in the session.
+    void setOtherInstanceRunning(bool running) { otherInstance = running; }
+    // The private messages posted to it.
+    const std::vector<int>& postedToOtherInstance() const { return postedToOther; }
 
     // What runModal does while the dialog is up.
     void setModalDriver(std::function<void()> driver) { modalDriver = std::move(driver); }
@@ -74,6 +81,8 @@ public:
     void command(int id);
     // WM_CLOSE; the default processing then ends the dialog.
     void close();
+    // WM_DISPLAYCHANGE: call after changing the monitors.
+    void displayChange();
     // WM_PAINT when something is invalid and the window is shown and not minimised.
     bool paintIfNeeded();
 
@@ -103,6 +112,8 @@ private:
     std::function<void()> modalDriver;
     platform::DialogHandlers* handlers = nullptr;
     bool endedFlag = false;
+    bool otherInstance = false;
+    std::vector<int> postedToOther;
     bool creationFailed = false;
     bool invalid = false;
     bool iconSet = false;

@@ -1,5 +1,6 @@
 #include "platform/sim/SimWindows.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace sim {
@@ -7,8 +8,46 @@ namespace sim {
 using platform::Rect;
 using platform::WindowId;
 
-SimWindows::SimWindows(int screenWidth, int screenHeight)
-    : width(screenWidth), height(screenHeight) {}
+namespace {
+
+long long overlap(const platform::Rect& a, const platform::Rect& b) {
+    const long long w = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const long long h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    return w > 0 && h > 0 ? w * h : 0;
+}
+
+// Squared distance from a point to the nearest point of a rectangle.
+long long distance(const platform::Rect& r, int x, int y) {
+    const long long dx = x < r.left ? r.left - x : (x > r.right ? x - r.right : 0);
+    const long long dy = y < r.top ? r.top - y : (y > r.bottom ? y - r.bottom : 0);
+    return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+SimWindows::SimWindows(int screenWidth, int screenHeight) {
+    setScreenSize(screenWidth, screenHeight);
+}
+
+platform::Rect SimWindows::workArea(WindowId window) {
+    const SimWindow* shown = find(window);
+    if (!shown) return monitors.front().work;
+    const platform::Rect& r = shown->rect;
+    const SimMonitor* best = &monitors.front();
+    long long bestOverlap = -1;
+    long long bestDistance = 0;
+    for (const SimMonitor& monitor : monitors) {
+        const long long common = overlap(r, monitor.bounds);
+        const long long away =
+            distance(monitor.bounds, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        if (common > bestOverlap || (common == 0 && bestOverlap == 0 && away < bestDistance)) {
+            best = &monitor;
+            bestOverlap = common;
+            bestDistance = away;
+        }
+    }
+    return best->work;
+}
 
 SimWindow* SimWindows::find(WindowId window) {
     const auto it = windows.find(window);
@@ -193,8 +232,15 @@ void SimWindows::setVisible(WindowId window, bool visible) {
 }
 
 void SimWindows::setScreenSize(int screenWidth, int screenHeight) {
-    width = screenWidth;
-    height = screenHeight;
+    setMonitors({SimMonitor{platform::Rect{0, 0, screenWidth, screenHeight},
+                            platform::Rect{0, 0, screenWidth, screenHeight - kTaskBarHeight}}});
+}
+
+void SimWindows::setMonitors(std::vector<SimMonitor> newMonitors) {
+    if (newMonitors.empty()) return;
+    monitors = std::move(newMonitors);
+    width = monitors.front().bounds.width();
+    height = monitors.front().bounds.height();
 }
 
 std::vector<WindowCall> SimWindows::callsOf(WindowCall::Kind kind) const {

@@ -33,6 +33,15 @@ struct SimWindow {
     KeystrokeSink* sink = nullptr;
 };
 
+// A monitor: its place on the desktop and its work area.
+struct SimMonitor {
+    platform::Rect bounds;
+    platform::Rect work;
+};
+
+// The task bar of a new desktop, along the bottom of the screen.
+constexpr int kTaskBarHeight = 30;
+
 // One call of the keyboard into the Windows interface that changes something.
 struct WindowCall {
     enum class Kind { Attach, Detach, SetActive, Move, SetPos, Restore, Show };
@@ -48,6 +57,7 @@ public:
 
     int screenWidth() override { return width; }
     int screenHeight() override { return height; }
+    platform::Rect workArea(platform::WindowId window) override;
     platform::WindowId foregroundWindow() override { return foreground; }
     platform::WindowId activeWindow() override;
     void setActiveWindow(platform::WindowId window) override;
@@ -72,7 +82,11 @@ public:
     platform::WindowId threadActiveWindow(std::uint32_t thread) const;
     void maximise(platform::WindowId window);
     void minimise(platform::WindowId window);
+    // One monitor of that size, with the task bar.
     void setScreenSize(int screenWidth, int screenHeight);
+    // The first is the primary monitor, whose size the screen metrics give.
+    void setMonitors(std::vector<SimMonitor> newMonitors);
+    const std::vector<SimMonitor>& monitorList() const { return monitors; }
     // The keyboard layout of the desktop's input, for the applications on it.
     SystemLayout keyboardLayout() const { return layout; }
     void setKeyboardLayout(SystemLayout newLayout) { layout = newLayout; }
@@ -99,6 +113,7 @@ private:
 
     int width;
     int height;
+    std::vector<SimMonitor> monitors;
     std::map<platform::WindowId, SimWindow> windows;
     std::map<std::uint32_t, platform::WindowId> activeOf;
     std::set<std::uint32_t> attached;

@@ -15,6 +15,16 @@ bool isPrivateMessage(UINT message) {
     return false;
 }
 
+// The session-wide claim of the running keyboard, and the mark on its window.
+constexpr const char* kInstanceMutex = "Local\\Pelvok.Keyboard";
+constexpr const char* kKeyboardMark = "Pelvok.Keyboard";
+
+BOOL CALLBACK findMarked(HWND window, LPARAM found) {
+    if (!GetPropA(window, kKeyboardMark)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 bool isMenuCommand(int id) {
     return id == ID_DELETE_WORD || (id >= ID_SIZE_SMALL && id <= ID_SIZE_EXTRA_BIG);
 }
@@ -32,6 +42,7 @@ Win32Framework::Win32Framework() {
 }
 
 Win32Framework::~Win32Framework() {
+    if (instanceClaim_) CloseHandle(instanceClaim_);
     if (largeIcon_) DestroyIcon(largeIcon_);
     if (smallIcon_) DestroyIcon(smallIcon_);
 }
@@ -116,11 +127,37 @@ void Win32Framework::endDialog() {
 
 void Win32Framework::exitProcess(int code) { ExitProcess(static_cast<UINT>(code)); }
 
+bool Win32Framework::claimOnlyInstance() {
+    if (instanceClaim_) return true;
+    instanceClaim_ = CreateMutexA(nullptr, FALSE, kInstanceMutex);
+    if (instanceClaim_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(instanceClaim_);
+        instanceClaim_ = nullptr;
+        return false;
+    }
+    // Without a mutex at all the keyboard still runs.
+    return true;
+}
+
+void Win32Framework::postToRunningInstance(int n) {
+    // The running keyboard may still be starting: give its window a moment.
+    for (int tries = 0; tries < 50; ++tries) {
+        HWND running = nullptr;
+        EnumWindows(findMarked, reinterpret_cast<LPARAM>(&running));
+        if (running) {
+            PostMessageA(running, WM_USER + static_cast<UINT>(n), 0, 0);
+            return;
+        }
+        Sleep(100);
+    }
+}
+
 INT_PTR CALLBACK Win32Framework::dialogProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
         reinterpret_cast<Win32Framework*>(lParam)->window_ = window;
+        SetPropA(window, kKeyboardMark, reinterpret_cast<HANDLE>(1));
     }
     auto* self = reinterpret_cast<Win32Framework*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self || !self->handlers_ || self->window_ != window) return FALSE;
@@ -171,12 +208,19 @@ INT_PTR Win32Framework::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             endDialog();
             return TRUE;
         case WM_DESTROY:
+            RemovePropA(window_, kKeyboardMark);
             // Destroyed from outside the loop: the loop must not wait for a
             // window that is gone.
             if (!ending_) {
                 ending_ = true;
                 PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
             }
+            return FALSE;
+        case WM_DISPLAYCHANGE:
+            handlers.OnDisplayChange();
+            return TRUE;
+        case WM_SETTINGCHANGE:
+            if (wParam == SPI_SETWORKAREA) handlers.OnDisplayChange();
             return FALSE;
         case WM_QUERYDRAGICON:
             // One of the messages whose dialog-procedure result is the reply.

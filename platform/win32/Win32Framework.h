@@ -23,6 +23,8 @@ public:
     void setIcon() override;
     void endDialog() override;
     [[noreturn]] void exitProcess(int code) override;
+    bool claimOnlyInstance() override;
+    void postToRunningInstance(int n) override;
 
     HWND window() const { return window_; }
     // The device context of the WM_PAINT being handled, or nullptr.
@@ -41,6 +43,7 @@ private:
     platform::DialogHandlers* handlers_ = nullptr;
     bool ending_ = false;
     bool createFailed_ = false;
+    HANDLE instanceClaim_ = nullptr;
 };
 
 }  // namespace win32

@@ -8,6 +8,18 @@ int Win32Windows::screenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 
 int Win32Windows::screenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 
+platform::Rect Win32Windows::workArea(platform::WindowId window) {
+    HMONITOR monitor = window != 0 ? MonitorFromWindow(toHwnd(window), MONITOR_DEFAULTTONEAREST)
+                                   : MonitorFromWindow(nullptr, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!monitor || !GetMonitorInfoA(monitor, &info)) {
+        return platform::Rect{0, 0, screenWidth(), screenHeight()};
+    }
+    return platform::Rect{info.rcWork.left, info.rcWork.top, info.rcWork.right,
+                          info.rcWork.bottom};
+}
+
 platform::WindowId Win32Windows::foregroundWindow() { return toWindowId(GetForegroundWindow()); }
 
 platform::WindowId Win32Windows::activeWindow() { return toWindowId(GetActiveWindow()); }

@@ -9,6 +9,7 @@ class Win32Windows final : public platform::Windows {
 public:
     int screenWidth() override;
     int screenHeight() override;
+    platform::Rect workArea(platform::WindowId window) override;
     platform::WindowId foregroundWindow() override;
     platform::WindowId activeWindow() override;
     void setActiveWindow(platform::WindowId window) override;

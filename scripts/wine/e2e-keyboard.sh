@@ -107,6 +107,15 @@ e2e_keyboard() {
     : send 33 : press , : expect-text 'Hola. Qu\xB4e tal, hola. , ' \
     : expect-reply 11 1 : expect-visible 0 : expect-reply 10 0 : expect-visible 1 : expect-focus
 
+  # One keyboard at a time: started again while it runs hidden, the second
+  # brings it back and ends by itself.
+  drive expect-reply 11 1 : expect-visible 0
+  pushd "$run" >/dev/null
+  start_program second "$exe"
+  popd >/dev/null
+  wait_program second 400
+  drive expect-visible 1 : expect-keyboards 1 : expect-focus
+
   # The picture at the docked place: the light blue background in the
   # corners, the gaps and the dead cell, the desktop just outside.
   xdotool mousemove 1270 10
@@ -115,6 +124,13 @@ e2e_keyboard() {
   expect_pixels "$png" 156,207,255 "the keyboard's background at its docked place" \
     431 739 847 740 463 808 797 785 640 992 845 990
   expect_pixels "$png" 0,0,0 "the desktop around the keyboard" 428 900 851 900 640 736 640 996
+
+  # Always on top: the target raised over the keyboard leaves it in view.
+  drive expect-topmost : cover-keyboard : expect-focus
+  xdotool mousemove 1270 10
+  screenshot covered
+  expect_pixels "$out/covered.png" 156,207,255 "the keyboard over the raised target" \
+    431 739 847 740 463 808 797 785 640 992 845 990
 
   # Dock top right and one size up, then the power key stores the settings,
   # closes the dictionary and ends the program.

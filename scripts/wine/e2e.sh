@@ -45,10 +45,11 @@ start_program() {
   pids[$1]=$!
 }
 
-# Waits for a program that should end by itself.
+# Waits for a program that should end by itself: wait_program NAME [TRIES],
+# 20 tries a second (default 100).
 wait_program() {
   local pid=${pids[$1]} tries
-  for tries in $(seq 100); do
+  for tries in $(seq "${2:-100}"); do
     kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; return 0; }
     sleep 0.05
   done

@@ -88,6 +88,13 @@ HWND keyboard() {
     return found;
 }
 
+BOOL CALLBACK countKeyboards(HWND window, LPARAM count) {
+    HWND found = nullptr;
+    findKeyboard(window, reinterpret_cast<LPARAM>(&found));
+    if (found) ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 // A context menu on show.
 HWND popupMenu() {
     HWND menu = nullptr;
@@ -254,9 +261,10 @@ void checkResources(const std::string& exe) {
         const auto* items = dialog + 8;
         const auto* box = reinterpret_cast<const short*>(items + 1);
         DWORD expected = WS_POPUP | DS_SYSMODAL | DS_SETFONT;
-        if (style == expected && exStyle == WS_EX_TOOLWINDOW && items[0] == 0 && box[0] == 0 &&
-            box[1] == 0 && box[2] == 200 && box[3] == 350) {
-            ok("dialog 102: WS_POPUP|DS_SYSMODAL|DS_SETFONT, tool window, 200x350, no controls");
+        if (style == expected && exStyle == (WS_EX_TOOLWINDOW | WS_EX_TOPMOST) && items[0] == 0 &&
+            box[0] == 0 && box[1] == 0 && box[2] == 200 && box[3] == 350) {
+            ok("dialog 102: WS_POPUP|DS_SYSMODAL|DS_SETFONT, top-most tool window, 200x350, "
+               "no controls");
         } else {
             char buf[160];
             std::snprintf(buf, sizeof(buf), "dialog 102: style %lx ex %lx items %u size %dx%d",
@@ -463,6 +471,44 @@ int main(int argc, char** argv) {
                 ok(expected ? "keyboard visible" : "keyboard hidden");
             } else {
                 fail(expected ? "keyboard not visible" : "keyboard not hidden");
+            }
+        } else if (command == "expect-topmost") {
+            if (kb && (GetWindowLongA(kb, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+                ok("keyboard is top-most");
+            } else {
+                fail("keyboard is not top-most");
+            }
+        } else if (command == "expect-keyboards") {
+            const int expected = std::atoi(next().c_str());
+            int count = 0;
+            waitFor(2, [&] {
+                count = 0;
+                EnumWindows(countKeyboards, reinterpret_cast<LPARAM>(&count));
+                return count == expected;
+            });
+            if (count == expected) {
+                ok(std::to_string(count) + " keyboard window(s)");
+            } else {
+                fail(std::to_string(count) + " keyboard windows, not " + std::to_string(expected));
+            }
+        } else if (command == "cover-keyboard") {
+            // The target raised over the keyboard, as a click on it would:
+            // the keyboard must still be the window under its own centre.
+            RECT rect = {};
+            GetWindowRect(kb, &rect);
+            HWND app = target();
+            SetWindowPos(app, HWND_TOP, rect.left - 20, rect.top - 20,
+                         rect.right - rect.left + 40, rect.bottom - rect.top + 40, SWP_SHOWWINDOW);
+            SetForegroundWindow(app);
+            const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+            HWND under = nullptr;
+            if (waitFor(2, [&] {
+                    under = GetAncestor(WindowFromPoint(centre), GA_ROOT);
+                    return under == kb;
+                })) {
+                ok("keyboard stays over the raised target");
+            } else {
+                fail("the raised target hides the keyboard (" + className(under) + " on top)");
             }
         } else if (command == "check-file-dialog") {
             checkFileDialog();

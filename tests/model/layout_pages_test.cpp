@@ -5,7 +5,6 @@
 
 #include "model/KeyboardLayout.h"
 #include "model/ModelExceptions.h"
-#include "model/caps_lock.h"
 #include "model/key_codes.h"
 #include "tests/model/table_sets.h"
 
@@ -42,10 +41,8 @@ TEST(KeyboardLayoutCreation, StartsOnTheStartupTableWithClearFlags) {
 }
 
 TEST(KeyboardLayoutCreation, CapsLockFollowsTheRealKeyboard) {
-    setCapsLockSource([] { return true; });
-    EXPECT_EQ(KeyboardLayout(startupTables()).getCapsLock(), 1);
-    setCapsLockSource(nullptr);
-    EXPECT_EQ(KeyboardLayout(startupTables()).getCapsLock(), 0);
+    EXPECT_EQ(KeyboardLayout(startupTables(), true).getCapsLock(), 1);
+    EXPECT_EQ(KeyboardLayout(startupTables(), false).getCapsLock(), 0);
 }
 
 TEST(KeyboardLayoutCreation, StartupTableStaysUntilTheFirstPageLoad) {

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "model/caps_lock.h"
 #include "model/key_codes.h"
 #include "platform/sim/SimDesktop.h"
 
@@ -52,15 +51,6 @@ TEST(KeystrokesTest, CapsLockTogglesOnItsInjectedPressOnly) {
     EXPECT_FALSE(keys.capsLockToggled());
     desktop.keystrokes().setCapsLock(true);
     EXPECT_TRUE(keys.capsLockToggled());
-}
-
-TEST(KeystrokesTest, TheModelReadsTheDesktopsCapsLockWhileItLives) {
-    {
-        sim::SimDesktop desktop;
-        desktop.keystrokes().setCapsLock(true);
-        EXPECT_TRUE(capsLockToggledNow());
-    }
-    EXPECT_FALSE(capsLockToggledNow());
 }
 
 TEST(KeystrokesTest, GoToTheSinkOfTheForegroundWindowOnly) {

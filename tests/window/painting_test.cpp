@@ -2,12 +2,14 @@
 // desktop's record of drawing calls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/raster/font.h"
 #include "resources/resource_ids.h"
 #include "tests/support/keyboard_fixture.h"
+#include "window/settings.h"
 
 namespace {
 
@@ -181,6 +183,36 @@ TEST_F(PaintingTest, SuggestionsAreDrawnFourToSixThenOneToThree) {
     EXPECT_EQ(order, (std::vector<std::string>{"cuatro", "cinco", "seis", "uno", "dos", "tres"}));
 }
 
+// From the first paint on, at every size and in both arrangements, each
+// suggestion is drawn on its own key: a click there takes that suggestion.
+TEST_F(PaintingTest, EachSuggestionIsDrawnOnItsOwnKey) {
+    const std::vector<std::string> texts{"uno", "dos", "tres", "cuatro", "cinco", "seis"};
+    for (const char* arrangement : {"1", "2"}) {
+        for (int step = 1; step <= 4; ++step) {
+            SCOPED_TRACE(testing::Message() << "arrangement " << arrangement << " step " << step);
+            makeDesktop(pelvok_test::KeyboardHarness::defaultOptions());
+            setSetting(settings::kLetterLayout, arrangement);
+            setSetting(settings::kZoom, std::to_string(step));
+            CPelvokDlg& keyboard = start();
+            EXPECT_EQ(keyboard.layout->showsOptimizedLetters(), arrangement[0] == '1');
+            keyboard.suggestions = {texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
+            const std::vector<DrawRecord> drawn = suggestionTexts(repaint());
+            ASSERT_EQ(drawn.size(), texts.size());
+            for (const DrawRecord& box : drawn) {
+                const int index = static_cast<int>(
+                    std::find(texts.begin(), texts.end(), box.text) - texts.begin());
+                const std::int32_t cell =
+                    keyboard.layout->cellAt(packPoint((box.rect.left + box.rect.right) / 2,
+                                                      (box.rect.top + box.rect.bottom) / 2));
+                ASSERT_GE(packedLow(cell), 0) << box.text;
+                const Key key =
+                    keyboard.layout->line(packedHigh(cell)).keyAtColumn(packedLow(cell));
+                EXPECT_EQ(key.getVirtualKey(), '1' + index) << box.text;
+            }
+        }
+    }
+}
+
 TEST_F(PaintingTest, SymbolsPageDrawsNoSuggestionsButKeepsThem) {
     CPelvokDlg& keyboard = start();
     keyboard.suggestions[0] = "casa";
@@ -260,6 +292,7 @@ TEST_F(PaintingTest, SuggestionFitting) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         keyboard.layout->setLetterLayout(c.letterLayout);
+        keyboard.layout->loadPage();
         keyboard.applySize(c.step);
         keyboard.suggestions.fill("");
         keyboard.suggestions[static_cast<std::size_t>(c.slot - 1)] = c.text;

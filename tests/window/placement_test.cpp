@@ -116,6 +116,75 @@ TEST_F(PlacementTest, PositionSixWithoutAnApplicationOnlyDocks) {
     EXPECT_EQ(desktop().windows().calls().size(), 1u);
 }
 
+// A primary monitor with a 48-pixel task bar at the bottom and, to its
+// right, a wider one with the task bar on its left.
+std::vector<sim::SimMonitor> twoMonitors() {
+    return {{{0, 0, 1280, 1024}, {0, 0, 1280, 976}},
+            {{1280, 0, 3200, 1080}, {1340, 0, 3200, 1080}}};
+}
+
+// The keyboard docks within the work area of the monitor that shows the
+// application typed into, or its own without one.
+TEST_F(PlacementTest, DocksWithinTheWorkAreaOfTheApplicationsMonitor) {
+    struct Case {
+        const char* what;
+        platform::Rect application;  // empty: no foreground window
+        int position;
+        platform::Rect keyboard;
+        platform::Rect fitted;  // position 6
+    };
+    const Case cases[] = {
+        {"primary, bottom centre", {100, 100, 700, 400}, 1, {430, 720, 849, 976}, {}},
+        {"primary, bottom right", {100, 100, 700, 400}, 5, {861, 720, 1280, 976}, {}},
+        {"primary, top right", {100, 100, 700, 400}, 4, {861, 1, 1280, 257}, {}},
+        {"second, bottom centre", {1400, 100, 2000, 300}, 1, {2060, 824, 2479, 1080}, {}},
+        {"second, top left", {1400, 100, 2000, 300}, 3, {1341, 1, 1760, 257}, {}},
+        {"second, bottom left", {1400, 100, 2000, 300}, 2, {1341, 824, 1760, 1080}, {}},
+        {"second, fitted above", {1400, 100, 2000, 300}, 6, {2060, 824, 2479, 1080},
+         {1970, 624, 2570, 824}},
+        {"second, tall fitted above", {1400, 100, 2000, 600}, 6, {2060, 824, 2479, 1080},
+         {1340, 0, 3200, 824}},
+        {"no application", {}, 1, {430, 720, 849, 976}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        makeScreen(1280, 1024);
+        desktop().windows().setMonitors(twoMonitors());
+        CPelvokDlg& keyboard = start();
+        sim::SimWindows& windows = desktop().windows();
+        platform::WindowId application = 0;
+        if (c.application.width() > 0) {
+            application = windows.createWindow("editor", c.application);
+            windows.setForeground(application);
+            windows.attachInput(application, true);
+        }
+        keyboard.position = c.position;
+        keyboard.placeWindow(c.position);
+        const platform::Rect& k = c.keyboard;
+        expectRect(keyboardRect(desktop()), k.left, k.top, k.width(), k.height());
+        if (c.fitted.width() > 0) {
+            const platform::Rect& f = c.fitted;
+            expectRect(windows.windowRect(application), f.left, f.top, f.width(), f.height());
+        }
+    }
+}
+
+// A new screen (a rotated tablet, a monitor plugged in, a task bar moved)
+// docks the keyboard again at its position, at its size.
+TEST_F(PlacementTest, ANewScreenDocksTheKeyboardAgain) {
+    setSetting(settings::kZoom, "2");
+    setSetting(settings::kPosition, "5");
+    CPelvokDlg& keyboard = start();
+    expectRect(keyboardRect(desktop()), 814, 709, 465, 284);
+
+    desktop().windows().setMonitors({{{0, 0, 1024, 1280}, {0, 0, 1024, 1232}}});
+    desktop().framework().displayChange();
+    expectRect(keyboardRect(desktop()), 558, 947, 465, 284);
+    EXPECT_EQ(keyboard.screenWidth, 1024);
+    EXPECT_EQ(keyboard.position, 5);
+    EXPECT_EQ(keyboard.zoom, 2);
+}
+
 // The magnifier key's cycle: three steps on a narrow screen, four on a wide one.
 TEST_F(PlacementTest, SizeCycle) {
     struct Step {

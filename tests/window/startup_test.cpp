@@ -8,9 +8,11 @@
 
 #include "dictionary/SqliteDatabase.h"
 #include "model/LayoutTables.h"
+#include "model/key_codes.h"
 #include "resources/resource_ids.h"
 #include "tests/support/keyboard_fixture.h"
 #include "window/pelvok.h"
+#include "window/private_messages.h"
 #include "window/settings.h"
 
 namespace {
@@ -58,9 +60,9 @@ TEST_F(StartupTest, FirstRunWritesTheDefaultsAndCreatesAnEmptyDictionary) {
     EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
     EXPECT_EQ(keyboard.dictionaryName, "default");
 
-    // The startup table is in force: a dead cell where the arrangement key goes.
+    // The stored arrangement's keys are in force, the arrangement key among them.
     ASSERT_TRUE(keyboard.layout);
-    EXPECT_EQ(keyboard.layout->line(0).keyAtColumn(2).getVirtualKey(), 0);
+    EXPECT_EQ(keyboard.layout->line(0).keyAtColumn(2).getVirtualKey(), command::kArrangement);
     EXPECT_FALSE(keyboard.layout->showsOptimizedLetters());
     EXPECT_EQ(keyboard.layout->getLetterLayout(), 2);
     EXPECT_FLOAT_EQ(keyboard.layout->getScale(), 1.0f);
@@ -87,6 +89,13 @@ TEST_F(StartupTest, FirstRunWritesTheDefaultsAndCreatesAnEmptyDictionary) {
     EXPECT_EQ(lastPicture(desktop()), IDB_LOWER_1);
     EXPECT_EQ(desktop().graphics().loadedPictures().size(), 36u);
     EXPECT_TRUE(desktop().dialogs().messageBoxes().empty());
+}
+
+TEST_F(StartupTest, CapsLockOnAtStartShowsTheCapitals) {
+    desktop().keystrokes().setCapsLock(true);
+    CPelvokDlg& keyboard = start();
+    EXPECT_EQ(keyboard.layout->getCapsLock(), 1);
+    EXPECT_EQ(lastPicture(desktop()), IDB_UPPER_1);
 }
 
 TEST_F(StartupTest, UnopenableSettingsKeyRunsOnTheDefaults) {
@@ -334,6 +343,22 @@ TEST(Application, InitInstanceRunsTheKeyboardUntilItCloses) {
     EXPECT_FALSE(application.InitInstance());
     EXPECT_TRUE(ranModally);
     EXPECT_EQ(desktop.framework().keyboardWindow(), 0u);
+}
+
+// A second keyboard shows the running one and ends without a window, a
+// setting or a dictionary of its own.
+TEST(Application, ASecondKeyboardShowsTheRunningOneAndEnds) {
+    sim::SimDesktop desktop(pelvok_test::KeyboardHarness::defaultOptions());
+    desktop.framework().setOtherInstanceRunning(true);
+    bool ranModally = false;
+    desktop.setModalDriver([&] { ranModally = true; });
+    CPelvokApp application(desktop.platform());
+    EXPECT_FALSE(application.InitInstance());
+    EXPECT_FALSE(ranModally);
+    EXPECT_EQ(desktop.framework().postedToOtherInstance(),
+              std::vector<int>{private_message::kShow});
+    EXPECT_TRUE(desktop.settings().writes().empty());
+    EXPECT_FALSE(desktop.settings().value(kSettingsKey, settings::kDictionaryPath));
 }
 
 }  // namespace

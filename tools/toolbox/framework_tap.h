@@ -40,6 +40,9 @@ public:
         std::abort();  // not reached: the inner framework does not return either
     }
 
+    bool claimOnlyInstance() override { return inner.claimOnlyInstance(); }
+    void postToRunningInstance(int n) override { inner.postToRunningInstance(n); }
+
 private:
     platform::Framework& inner;
     platform::DialogHandlers* running = nullptr;
