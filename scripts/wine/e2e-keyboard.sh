@@ -61,8 +61,8 @@ start_fresh() {
 
 e2e_keyboard() {
   local bin=$1 exe=$2 run=$3
-  # Docked at the bottom centre of the 1280 x 1024 screen at size 1, and
-  # the target keeps the focus.
+  # Docked at the bottom centre of the work area (the 1280 x 1024 screen
+  # above its 30-pixel panel) at size 1, and the target keeps the focus.
   start_fresh "$bin" "$exe" "$run"
   local rect
   rect=$(drive print-rect)

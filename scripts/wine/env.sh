@@ -77,6 +77,9 @@ pelvok_xvfb_start() {
   done
   xdpyinfo >/dev/null 2>&1 || { pelvok_wine_log "Xvfb is not answering"; return 1; }
   setxkbmap es nodeadkeys
+  # A desktop with a 30-pixel panel at the bottom: Wine reads the work area
+  # from the root window when its server starts, and the keyboard docks above it.
+  xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1280, 994"
 }
 
 # Makes the prefix once; tells Wine's windows not to wait for a window

@@ -551,14 +551,15 @@ int main(int argc, char** argv) {
             }
         } else if (command == "close") {
             PostMessageA(kb, WM_CLOSE, 0, 0);
-            if (waitFor(5, [] { return keyboard() == nullptr; })) {
+            // Long enough for a loaded machine; a close that works ends sooner.
+            if (waitFor(20, [] { return keyboard() == nullptr; })) {
                 ok("keyboard closed");
             } else {
                 fail("keyboard still there after WM_CLOSE");
             }
         } else if (command == "close-target") {
             PostMessageA(target(), WM_CLOSE, 0, 0);
-            if (waitFor(5, [] { return target() == nullptr; })) {
+            if (waitFor(20, [] { return target() == nullptr; })) {
                 ok("target closed");
             } else {
                 fail("target still there after WM_CLOSE");
