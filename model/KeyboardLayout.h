@@ -58,9 +58,15 @@ public:
     std::int32_t getFileDialogKind() const { return fileDialogKind; }
     void setFileDialogKind(std::int32_t value) { fileDialogKind = value; }
 
-    float getScale() const { return scale; }
+    // The factor of every coordinate on the screen: the size step's scale
+    // times the display scale.
+    float getScale() const { return scale * displayScale; }
+    // The size step's own: 1.0 plus the increment.
+    float getStepScale() const { return scale; }
     // Stores increment + 1.0 (callers pass 0, 0.11, 0.22 or 0.855).
     void setScale(float increment) { scale = increment + 1.0f; }
+    float getDisplayScale() const { return displayScale; }
+    void setDisplayScale(float value) { displayScale = value; }
 
     std::int32_t getCurrentRow() const { return currentRow; }
     std::int32_t getCurrentColumn() const { return currentColumn; }
@@ -104,6 +110,7 @@ private:
     std::int32_t columnCount = 0;
     std::int32_t rowCount = 0;
     float scale = 1.0f;
+    float displayScale = 1.0f;
     std::uint8_t capsLock = 0;
     std::uint8_t shiftLatched = 0;
     std::uint8_t shiftConsumed = 0;

@@ -43,7 +43,7 @@ Key KeyboardLayout::currentKey() const {
 }
 
 void KeyboardLayout::selectAt(int x, int y) {
-    const float s = scale;
+    const float s = getScale();
     int hitRow = -1;
     int hitColumn = -1;
     for (int r = 0; r < lineCount(); ++r) {
@@ -71,7 +71,7 @@ void KeyboardLayout::selectAt(int x, int y) {
 std::int32_t KeyboardLayout::cellAt(std::int32_t point) const {
     const int x = packedLow(point);
     const int y = packedHigh(point);
-    const float s = scale;
+    const float s = getScale();
     for (int r = 0; r < lineCount(); ++r) {
         const KeyLine& row = lines[static_cast<std::size_t>(r)];
         if (row.keyCount() == 0) {

@@ -89,6 +89,8 @@ public:
     // monitor that shows most of `window`, or the nearest one; the primary
     // monitor's for 0.
     virtual Rect workArea(WindowId window) = 0;
+    // Pixels per inch of the screen; 96 is 100 %.
+    virtual int screenDpi() = 0;
     virtual WindowId foregroundWindow() = 0;
     // GetActiveWindow as the keyboard's thread sees it.
     virtual WindowId activeWindow() = 0;

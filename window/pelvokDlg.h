@@ -82,6 +82,10 @@ public:
     std::vector<std::unique_ptr<platform::Picture>> pictures;
     int screenWidth = 0;
     int screenHeight = 0;
+    // The pictures' set for the screen's pixels per inch (model/sizes.h).
+    int pictureSet = 0;
+    // Whether size step 4 fits the screen.
+    bool largestSizeFits() const;
 
     // Every handler runs its body through guarded (window/message_guard.h):
     // nothing runs once the model is gone (after WM_CLOSE), and a dictionary

@@ -88,13 +88,17 @@ void CPelvokDlg::applySize(int step) {
     placeWindow(position);
 }
 
+bool CPelvokDlg::largestSizeFits() const {
+    return sizes::fitsLargestSize(screenWidth, layout ? layout->getDisplayScale() : 1.0f);
+}
+
 void CPelvokDlg::nextSize() {
     if (!layout) return;
-    const float s = layout->getScale();
+    const float s = layout->getStepScale();
     if (s < 1.22) {
         layout->setScale(static_cast<float>(s + 0.11 - 1.0));
         zoom = zoom + 1;
-    } else if (sizes::fitsLargestSize(screenWidth) && s < 1.23) {
+    } else if (largestSizeFits() && s < 1.23) {
         layout->setScale(static_cast<float>(s + 0.635 - 1.0));
         zoom = zoom + 1;
     } else {

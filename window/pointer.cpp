@@ -95,7 +95,7 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
         } else if (target == 'T') {
             // Control+T: the magnifier and the Caps Lock key (code 20).
             std::vector<int> disabled;
-            if (!sizes::fitsLargestSize(screenWidth)) disabled.push_back(ID_SIZE_EXTRA_BIG);
+            if (!largestSizeFits()) disabled.push_back(ID_SIZE_EXTRA_BIG);
             chosen = showContextMenu(IDR_MENU_SIZE, disabled);
         }
         platform().windows.setActiveWindow(active);

@@ -65,8 +65,13 @@ void CPelvokDlg::SetUpModel() {
     platform::Settings& settings = platform_.settings;
     layout = std::make_unique<KeyboardLayout>(startupTables(),
                                               platform_.keystrokes.capsLockToggled());
+    // A screen of more pixels per inch gets the keyboard as large as at 96
+    // dpi or larger, drawn for it, never a small or blurred one.
+    pictureSet = sizes::displaySet(platform_.windows.screenDpi());
+    layout->setDisplayScale(sizes::kDisplayScales[pictureSet]);
     const int step = settings::readDigit(settings, settings::kZoomDigit);
-    layout->setScale(sizes::increment(step, platform_.windows.screenWidth()));
+    layout->setScale(sizes::increment(step, platform_.windows.screenWidth(),
+                                      layout->getDisplayScale()));
     // A stored arrangement is applied when the window is initialised.
     if (!settings.readValue(kSettingsKey, settings::kLetterLayout)) {
         const int fallback = settings::kLetterLayoutDigit.fallback;
@@ -86,7 +91,8 @@ int CPelvokDlg::OnCreate() {
     screenHeight = platform_.windows.screenHeight();
     pictures.clear();
     for (int resource : kPictureResources) {
-        std::unique_ptr<platform::Picture> picture = platform_.graphics.loadPicture(resource);
+        std::unique_ptr<platform::Picture> picture =
+            platform_.graphics.loadPicture(resource + pictureSet * sizes::kDisplaySetOffset);
         if (!picture) {
             // The keyboard cannot be shown without them: say so and end,
             // reporting the failure to whoever started the process.
@@ -130,7 +136,7 @@ void CPelvokDlg::readSettings() {
     position = settings::readDigit(settings, settings::kPositionDigit);
     bool zoomRead = false;
     zoom = settings::readDigit(settings, settings::kZoomDigit, &zoomRead);
-    if (zoomRead && zoom == sizes::kSteps && !sizes::fitsLargestSize(screenWidth))
+    if (zoomRead && zoom == sizes::kSteps && !largestSizeFits())
         zoom = sizes::kSteps - 1;
     layout->setLetterLayout(settings::readDigit(settings, settings::kLetterLayoutDigit));
 

@@ -51,4 +51,18 @@ bool writePng(const Image& image, const std::string& path) {
     return std::fclose(file) == 0 && written;
 }
 
+std::optional<Image> readPng(const std::string& path) {
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&png, path.c_str())) return std::nullopt;
+    png.format = PNG_FORMAT_RGB;
+    Image image(static_cast<int>(png.width), static_cast<int>(png.height));
+    static_assert(sizeof(Color) == 3, "rows are packed RGB");
+    if (!png_image_finish_read(&png, nullptr, image.row(0), 0, nullptr)) {
+        png_image_free(&png);
+        return std::nullopt;
+    }
+    return image;
+}
+
 }  // namespace raster

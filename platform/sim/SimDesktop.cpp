@@ -5,7 +5,7 @@ namespace sim {
 SimDesktop::SimDesktop(const SimOptions& options)
     : simFiles(options.home, options.homeWindows, options.drivesRoot),
       simSettings(options.settingsFile),
-      simWindows(options.screenWidth, options.screenHeight),
+      simWindows(options.screenWidth, options.screenHeight, options.dpi),
       simKeystrokes(simWindows, options.layout),
       simPointer(simWindows),
       simDialogs(simFiles, simWindows),

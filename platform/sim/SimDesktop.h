@@ -24,6 +24,8 @@ namespace sim {
 struct SimOptions {
     int screenWidth = 1280;
     int screenHeight = 1024;
+    // Pixels per inch of the screen (96 is 100 %).
+    int dpi = 96;
     // The host folder standing for the start directory; empty makes a
     // temporary one that goes away with the desktop.
     std::string home;

@@ -94,10 +94,13 @@ std::unique_ptr<platform::Picture> SimGraphics::loadPicture(int resourceId) {
     if (failingPictures.count(resourceId) != 0 || folder.empty()) return nullptr;
     // Every keyboard start loads all the pictures; decode each file once per process.
     static std::map<std::string, raster::Image> decoded;
-    const std::string path = folder + "/" + std::to_string(resourceId) + ".bmp";
+    // The pictures of the larger display sets are PNG files.
+    const std::string stem = folder + "/" + std::to_string(resourceId);
+    const std::string path = stem + ".bmp";
     auto found = decoded.find(path);
     if (found == decoded.end()) {
         std::optional<raster::Image> image = raster::readBmp(path);
+        if (!image) image = raster::readPng(stem + ".png");
         if (!image) return nullptr;
         found = decoded.emplace(path, std::move(*image)).first;
     }

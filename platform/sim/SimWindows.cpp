@@ -25,7 +25,7 @@ long long distance(const platform::Rect& r, int x, int y) {
 
 }  // namespace
 
-SimWindows::SimWindows(int screenWidth, int screenHeight) {
+SimWindows::SimWindows(int screenWidth, int screenHeight, int dpi) : dpi(dpi) {
     setScreenSize(screenWidth, screenHeight);
 }
 

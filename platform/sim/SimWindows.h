@@ -53,11 +53,12 @@ struct WindowCall {
 
 class SimWindows : public platform::Windows {
 public:
-    SimWindows(int screenWidth, int screenHeight);
+    SimWindows(int screenWidth, int screenHeight, int dpi = 96);
 
     int screenWidth() override { return width; }
     int screenHeight() override { return height; }
     platform::Rect workArea(platform::WindowId window) override;
+    int screenDpi() override { return dpi; }
     platform::WindowId foregroundWindow() override { return foreground; }
     platform::WindowId activeWindow() override;
     void setActiveWindow(platform::WindowId window) override;
@@ -114,6 +115,7 @@ private:
     int width;
     int height;
     std::vector<SimMonitor> monitors;
+    int dpi;
     std::map<platform::WindowId, SimWindow> windows;
     std::map<std::uint32_t, platform::WindowId> activeOf;
     std::set<std::uint32_t> attached;

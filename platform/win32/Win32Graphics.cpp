@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Graphics.h"
 
+#include "platform/win32/PngResource.h"
 #include "platform/win32/Win32Framework.h"
 
 namespace win32 {
@@ -140,7 +141,14 @@ Win32Graphics::Win32Graphics(Win32Framework& framework) : framework_(framework) 
 
 std::unique_ptr<platform::Picture> Win32Graphics::loadPicture(int resourceId) {
     HBITMAP bitmap = LoadBitmapA(moduleInstance(), MAKEINTRESOURCEA(resourceId));
-    if (!bitmap) return nullptr;
+    if (!bitmap) {
+        // The pictures of the larger display sets are PNG files.
+        int width = 0;
+        int height = 0;
+        bitmap = loadPngResource(resourceId, width, height);
+        if (!bitmap) return nullptr;
+        return std::make_unique<Win32Picture>(bitmap, width, height);
+    }
     BITMAP info = {};
     if (!GetObjectA(bitmap, sizeof(info), &info)) {
         DeleteObject(bitmap);

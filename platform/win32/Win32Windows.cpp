@@ -20,6 +20,14 @@ platform::Rect Win32Windows::workArea(platform::WindowId window) {
                           info.rcWork.bottom};
 }
 
+int Win32Windows::screenDpi() {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return 96;
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
 platform::WindowId Win32Windows::foregroundWindow() { return toWindowId(GetForegroundWindow()); }
 
 platform::WindowId Win32Windows::activeWindow() { return toWindowId(GetActiveWindow()); }

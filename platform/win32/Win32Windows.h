@@ -10,6 +10,7 @@ public:
     int screenWidth() override;
     int screenHeight() override;
     platform::Rect workArea(platform::WindowId window) override;
+    int screenDpi() override;
     platform::WindowId foregroundWindow() override;
     platform::WindowId activeWindow() override;
     void setActiveWindow(platform::WindowId window) override;

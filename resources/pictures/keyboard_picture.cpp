@@ -200,7 +200,7 @@ bool isSuggestionKey(const Key& key, Page page) {
 }
 
 Image renderPicture(const PictureSpec& entry) {
-    const PictureSize size = pictureSize(entry.sizeStep);
+    const PictureSize size = pictureSize(entry.sizeStep, entry.displaySet);
     const float s = size.scale;
     Image image(size.width, size.height, kBackground);
     image.frameRect(image.bounds(), kInk);

@@ -7,15 +7,25 @@
 
 namespace pictures {
 
-PictureSize pictureSize(int sizeStep) {
+PictureSize pictureSize(int sizeStep, int displaySet) {
     if (sizeStep < 1 || sizeStep > sizes::kSteps) {
         throw std::out_of_range("size step outside 1 to 4");
     }
-    // The model stores 1.0 + the increment given to setScale; the same float
-    // sum here keeps every truncated coordinate equal to the window's.
+    if (displaySet < 0 || displaySet >= sizes::kDisplaySets) {
+        throw std::out_of_range("no such display set");
+    }
+    // The model stores 1.0 + the increment given to setScale and multiplies
+    // it by the display scale; the same float arithmetic here keeps every
+    // truncated coordinate equal to the window's.
     const int i = sizeStep - 1;
-    return PictureSize{sizes::kPictureSizes[i].width, sizes::kPictureSizes[i].height,
-                       sizes::kIncrements[i] + 1.0f};
+    const float stepScale = sizes::kIncrements[i] + 1.0f;
+    if (displaySet == 0) {
+        return PictureSize{sizes::kPictureSizes[i].width, sizes::kPictureSizes[i].height,
+                           stepScale};
+    }
+    const float scale = stepScale * sizes::kDisplayScales[displaySet];
+    return PictureSize{static_cast<int>(sizes::kBaseWidth * scale),
+                       static_cast<int>(sizes::kBaseHeight * scale), scale};
 }
 
 const std::vector<PictureSpec>& allPictures() {
@@ -60,6 +70,21 @@ const std::vector<PictureSpec>& allPictures() {
         for (const Row& row : rows) {
             for (int step = 1; step <= 4; ++step) {
                 specs.push_back(PictureSpec{row.ids[step - 1], row.page, row.arrangement, step});
+            }
+        }
+        return specs;
+    }();
+    return list;
+}
+
+const std::vector<PictureSpec>& largerDisplayPictures() {
+    static const std::vector<PictureSpec> list = [] {
+        std::vector<PictureSpec> specs;
+        for (int set = 1; set < sizes::kDisplaySets; ++set) {
+            for (PictureSpec entry : allPictures()) {
+                entry.resourceId += set * sizes::kDisplaySetOffset;
+                entry.displaySet = set;
+                specs.push_back(entry);
             }
         }
         return specs;

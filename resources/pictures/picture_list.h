@@ -16,6 +16,7 @@ struct PictureSpec {
     Page page = Page::Lower;
     Arrangement arrangement = Arrangement::Qwerty;
     int sizeStep = 1;  // 1 to 4
+    int displaySet = 0;  // model/sizes.h
 };
 
 struct PictureSize {
@@ -24,11 +25,14 @@ struct PictureSize {
     float scale = 1.0f;
 };
 
-// The picture size and the model's scale of a size step (1 to 4).
-PictureSize pictureSize(int sizeStep);
+// The picture size and the model's scale of a size step (1 to 4) in a
+// display set.
+PictureSize pictureSize(int sizeStep, int displaySet = 0);
 
 // The twenty QWERTY and symbols pictures, then the sixteen optimized ones.
 const std::vector<PictureSpec>& allPictures();
+// The same for the display sets beyond the first, set by set.
+const std::vector<PictureSpec>& largerDisplayPictures();
 
 // The key table a picture shows.
 const LayoutTables& pageTables(const PictureSpec& entry);

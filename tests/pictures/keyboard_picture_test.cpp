@@ -9,7 +9,9 @@
 
 #include "model/KeyboardLayout.h"
 #include "model/key_codes.h"
+#include "model/sizes.h"
 #include "platform/raster/bmp.h"
+#include "platform/raster/png.h"
 #include "resources/pictures/picture_list.h"
 #include "resources/resource_ids.h"
 
@@ -198,7 +200,8 @@ TEST(KeyboardPictureTest, YellowShiftOnlyOnTheShiftLitPages) {
         const Key shift = keyAt(entry, 4, 0);
         ASSERT_TRUE(shift.isDirect());
         ASSERT_EQ(shift.getVirtualKey(), direct::kShiftLatch);
-        EXPECT_EQ(keyColour(picture(entry), shift, scaleOf(entry)) == pictures::kShiftLitFill, c.lit)
+        EXPECT_EQ(keyColour(picture(entry), shift, scaleOf(entry)) == pictures::kShiftLitFill,
+                  c.lit)
             << c.id;
     }
 }
@@ -254,6 +257,36 @@ TEST(KeyboardPictureTest, LargerSizesAreDrawnNotScaled) {
     EXPECT_EQ(image.pixel(box.left, y), pictures::kKeyOutline);
     EXPECT_EQ(image.pixel(box.left + 1, y), raster::kWhite);
     EXPECT_EQ(image.pixel(box.left - 1, y), pictures::kBackground);
+}
+
+// Screens of 150 % and 200 % get pictures drawn at their scale, not
+// enlarged ones: each is in the build folder at the window's size, and the
+// outline of a key stays one pixel wide.
+TEST(KeyboardPictureTest, LargerDisplaySetsAreDrawnAtTheirScale) {
+    const std::vector<PictureSpec>& larger = pictures::largerDisplayPictures();
+    ASSERT_EQ(larger.size(), 2 * pictures::allPictures().size());
+    for (const PictureSpec& entry : larger) {
+        SCOPED_TRACE(entry.resourceId);
+        const pictures::PictureSize size = pictures::pictureSize(entry.sizeStep, entry.displaySet);
+        const float scale = (sizes::kIncrements[entry.sizeStep - 1] + 1.0f) *
+                            sizes::kDisplayScales[entry.displaySet];
+        EXPECT_EQ(size.width, static_cast<int>(sizes::kBaseWidth * scale));
+        EXPECT_EQ(size.height, static_cast<int>(sizes::kBaseHeight * scale));
+        const std::string path =
+            std::string(PELVOK_PICTURES_DIR) + "/" + std::to_string(entry.resourceId) + ".png";
+        const auto image = raster::readPng(path);
+        ASSERT_TRUE(image) << path;
+        EXPECT_EQ(image->width(), size.width);
+        EXPECT_EQ(image->height(), size.height);
+        if (entry.page != Page::Lower || entry.arrangement != pictures::Arrangement::Qwerty) {
+            continue;
+        }
+        EXPECT_TRUE(*image == pictures::renderPicture(entry)) << path;
+        const Rect box = pictures::keyBox(keyAt(entry, 0, 0), size.scale);
+        const int y = box.top + box.height() / 2;
+        EXPECT_EQ(image->pixel(box.left, y), pictures::kKeyOutline);
+        EXPECT_EQ(image->pixel(box.left + 1, y), raster::kWhite);
+    }
 }
 
 }  // namespace

@@ -91,10 +91,10 @@ TEST_F(PaintingTest, PictureFollowsThePageFlagsTheSizeAndTheKeysInForce) {
     // clang-format on
     CPelvokDlg& keyboard = start();
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "symbols " << int(c.symbols) << " caps " << int(c.caps)
-                                        << " shift " << int(c.shift) << " arrangement "
-                                        << c.letterLayout << (c.loadPage ? " loaded" : "")
-                                        << " step " << c.step);
+        SCOPED_TRACE(testing::Message()
+                     << "symbols " << int(c.symbols) << " caps " << int(c.caps) << " shift "
+                     << int(c.shift) << " arrangement " << c.letterLayout
+                     << (c.loadPage ? " loaded" : "") << " step " << c.step);
         KeyboardLayout& model = *keyboard.layout;
         model.loadTables(startupTables());
         model.setSymbolsPage(c.symbols);
@@ -183,31 +183,39 @@ TEST_F(PaintingTest, SuggestionsAreDrawnFourToSixThenOneToThree) {
     EXPECT_EQ(order, (std::vector<std::string>{"cuatro", "cinco", "seis", "uno", "dos", "tres"}));
 }
 
-// From the first paint on, at every size and in both arrangements, each
-// suggestion is drawn on its own key: a click there takes that suggestion.
+// From the first paint on, at every size, in both arrangements and on
+// screens of every picture set, each suggestion is drawn on its own key: a
+// click there takes that suggestion.
 TEST_F(PaintingTest, EachSuggestionIsDrawnOnItsOwnKey) {
     const std::vector<std::string> texts{"uno", "dos", "tres", "cuatro", "cinco", "seis"};
     for (const char* arrangement : {"1", "2"}) {
         for (int step = 1; step <= 4; ++step) {
-            SCOPED_TRACE(testing::Message() << "arrangement " << arrangement << " step " << step);
-            makeDesktop(pelvok_test::KeyboardHarness::defaultOptions());
-            setSetting(settings::kLetterLayout, arrangement);
-            setSetting(settings::kZoom, std::to_string(step));
-            CPelvokDlg& keyboard = start();
-            EXPECT_EQ(keyboard.layout->showsOptimizedLetters(), arrangement[0] == '1');
-            keyboard.suggestions = {texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
-            const std::vector<DrawRecord> drawn = suggestionTexts(repaint());
-            ASSERT_EQ(drawn.size(), texts.size());
-            for (const DrawRecord& box : drawn) {
-                const int index = static_cast<int>(
-                    std::find(texts.begin(), texts.end(), box.text) - texts.begin());
-                const std::int32_t cell =
-                    keyboard.layout->cellAt(packPoint((box.rect.left + box.rect.right) / 2,
-                                                      (box.rect.top + box.rect.bottom) / 2));
-                ASSERT_GE(packedLow(cell), 0) << box.text;
-                const Key key =
-                    keyboard.layout->line(packedHigh(cell)).keyAtColumn(packedLow(cell));
-                EXPECT_EQ(key.getVirtualKey(), '1' + index) << box.text;
+            for (int dpi : {96, 144, 192}) {
+                SCOPED_TRACE(testing::Message() << "arrangement " << arrangement << " step " << step
+                                                << " at " << dpi << " dpi");
+                sim::SimOptions options = pelvok_test::KeyboardHarness::defaultOptions();
+                options.dpi = dpi;
+                options.screenWidth = 4000;
+                options.screenHeight = 3000;
+                makeDesktop(options);
+                setSetting(settings::kLetterLayout, arrangement);
+                setSetting(settings::kZoom, std::to_string(step));
+                CPelvokDlg& keyboard = start();
+                EXPECT_EQ(keyboard.layout->showsOptimizedLetters(), arrangement[0] == '1');
+                keyboard.suggestions = {texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
+                const std::vector<DrawRecord> drawn = suggestionTexts(repaint());
+                ASSERT_EQ(drawn.size(), texts.size());
+                for (const DrawRecord& box : drawn) {
+                    const int index = static_cast<int>(
+                        std::find(texts.begin(), texts.end(), box.text) - texts.begin());
+                    const std::int32_t cell =
+                        keyboard.layout->cellAt(packPoint((box.rect.left + box.rect.right) / 2,
+                                                          (box.rect.top + box.rect.bottom) / 2));
+                    ASSERT_GE(packedLow(cell), 0) << box.text;
+                    const Key key =
+                        keyboard.layout->line(packedHigh(cell)).keyAtColumn(packedLow(cell));
+                    EXPECT_EQ(key.getVirtualKey(), '1' + index) << box.text;
+                }
             }
         }
     }
@@ -241,8 +249,8 @@ TEST_F(PaintingTest, SuggestionFitting) {
         std::string text;
         std::vector<Line> lines;
     };
-    const std::string fits = "aaaaaaaa";         // 56 pixels at step 1
-    const std::string tooWide = "aaaaaaaff";     // 57
+    const std::string fits = "aaaaaaaa";            // 56 pixels at step 1
+    const std::string tooWide = "aaaaaaaff";        // 57
     const std::string fourteen = "aaaaaaiiiiaaaa";  // 10 characters fit
     const Case cases[] = {
         {"short", 2, 1, 1, "casa", {{"casa", {100, 103, 157, 119}, true}}},

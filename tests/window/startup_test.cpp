@@ -53,9 +53,10 @@ TEST_F(StartupTest, FirstRunWritesTheDefaultsAndCreatesAnEmptyDictionary) {
     EXPECT_EQ(std::filesystem::file_size(harness().hostPath(kDefaultDictionary)) > 0, true);
     EXPECT_TRUE(hasTables(desktop().files().sqlitePath(kDefaultDictionary)));
     // Opening a dictionary gives it the indexes its searches need.
-    EXPECT_GT(keyboard.database.queryInt(
-                  "SELECT count(*) FROM sqlite_master WHERE type='index' AND name='palabras_forma'"),
-              0);
+    EXPECT_GT(
+        keyboard.database.queryInt(
+            "SELECT count(*) FROM sqlite_master WHERE type='index' AND name='palabras_forma'"),
+        0);
     EXPECT_TRUE(keyboard.dictionaryAvailable());
     EXPECT_EQ(keyboard.dictionaryPath, kDefaultDictionary);
     EXPECT_EQ(keyboard.dictionaryName, "default");
@@ -96,6 +97,46 @@ TEST_F(StartupTest, CapsLockOnAtStartShowsTheCapitals) {
     CPelvokDlg& keyboard = start();
     EXPECT_EQ(keyboard.layout->getCapsLock(), 1);
     EXPECT_EQ(lastPicture(desktop()), IDB_UPPER_1);
+}
+
+// A screen of more pixels per inch gets the keyboard at least as large as at
+// 96 dpi, with pictures drawn for it; size step 4 needs the screen to be
+// wide enough at that scale.
+TEST_F(StartupTest, ScreensOfMorePixelsPerInchGetPicturesDrawnForThem) {
+    struct Case {
+        int dpi;
+        int screenWidth, screenHeight;
+        const char* zoom;
+        int firstPicture;  // IDB_SYMBOLS_1 of the set
+        int width, height;
+        int zoomInForce;
+    };
+    const Case cases[] = {
+        {96, 1280, 1024, "1", IDB_SYMBOLS_1, 419, 256, 1},
+        {120, 1600, 1200, "1", IDB_SYMBOLS_1 + 1000, 628, 384, 1},
+        {144, 1920, 1080, "1", IDB_SYMBOLS_1 + 1000, 628, 384, 1},
+        {192, 2560, 1440, "1", IDB_SYMBOLS_1 + 2000, 838, 512, 1},
+        {288, 3840, 2160, "2", IDB_SYMBOLS_1 + 2000, 930, 568, 2},
+        {192, 3840, 2160, "4", IDB_SYMBOLS_1 + 2000, 1554, 949, 4},
+        {192, 1920, 1200, "4", IDB_SYMBOLS_1 + 2000, 1022, 624, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dpi << " dpi, zoom " << c.zoom);
+        sim::SimOptions options = pelvok_test::KeyboardHarness::defaultOptions();
+        options.dpi = c.dpi;
+        options.screenWidth = c.screenWidth;
+        options.screenHeight = c.screenHeight;
+        makeDesktop(options);
+        setSetting(settings::kZoom, c.zoom);
+        CPelvokDlg& keyboard = start();
+        const std::vector<int>& loaded = desktop().graphics().loadedPictures();
+        ASSERT_EQ(loaded.size(), 36u);
+        EXPECT_EQ(loaded.front(), c.firstPicture);
+        EXPECT_EQ(keyboardRect(desktop()).width(), c.width);
+        EXPECT_EQ(keyboardRect(desktop()).height(), c.height);
+        EXPECT_EQ(keyboard.zoom, c.zoomInForce);
+        EXPECT_EQ(lastPicture(desktop()) % 1000, IDB_LOWER_1 + c.zoomInForce - 1);
+    }
 }
 
 TEST_F(StartupTest, UnopenableSettingsKeyRunsOnTheDefaults) {
