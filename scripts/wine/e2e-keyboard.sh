@@ -194,3 +194,43 @@ e2e_layouts() {
   setxkbmap es nodeadkeys
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
 }
+
+# A screen of 150 %: the keyboard half as large again, drawn for it (its
+# picture shows pixel for pixel, not enlarged), and real clicks at its keys
+# type. `pictures` is the folder of the pictures the program was built with.
+e2e_dpi() {
+  local bin=$1 exe=$2 run=$3 pictures=$4
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+  start_fresh "$bin" "$exe" "$run"
+  local rect
+  rect=$(drive print-rect)
+  expect "docked at position 1 at 150 %" "keyboard 325 610 953 994" "$rect"
+
+  local chain=() name centres
+  for name in h o l a; do chain+=(print-key-centre "$name" :); done
+  centres=$(drive "${chain[@]:0:${#chain[@]}-1}" | sed -n 's/^centre //p')
+  while read -r x y; do
+    xdotool mousemove "$x" "$y" click 1
+    sleep 0.05
+  done <<<"$centres"
+  drive expect-text hola : expect-focus
+  xdotool mousemove 1270 10
+  screenshot dpi-150
+
+  # Row 5 (the docking keys, z to ç, up, menu) of the screen against the
+  # lower-case picture of the 150 % set.
+  local band=628x33+0+294 differing
+  convert "$out/dpi-150.png" -crop 628x384+325+610 +repage -crop "$band" +repage \
+    "$out/dpi-150-row5.png"
+  convert "$pictures/1161.png" -crop "$band" +repage "$out/picture-150-row5.png"
+  differing=$(compare -metric AE "$out/dpi-150-row5.png" "$out/picture-150-row5.png" null: 2>&1 ||
+    true)
+  expect "the 150 % picture on the screen, pixel for pixel" 0 "$differing"
+
+  drive press Power
+  wait_program pelvok
+  drive close-target
+  wait_program target
+  wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+  wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+}

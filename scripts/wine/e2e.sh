@@ -82,6 +82,8 @@ screenshot() {
 trap pelvok_wine_stop EXIT
 start=$SECONDS
 pelvok_wine_start
+# A run stopped half-way may have left the screen at 150 %.
+wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
 echo "  Wine ready in $((SECONDS - start)) s" >&2
 
 for exe in "$bin/pelvok-framework-check.exe" "$bin/../../window/pelvok.exe"; do
@@ -103,6 +105,8 @@ keyboard_exe=$root/$cross/window/pelvok.exe
 if [[ -f $keyboard_exe ]]; then
   e2e_keyboard "$bin" "$keyboard_exe" "$out/run"
   e2e_layouts "$bin" "$keyboard_exe" "$out/run-layouts"
+  pictures=$(sed -n 's/^PELVOK_PICTURES_DIR:PATH=//p' "${keyboard_exe%/window/pelvok.exe}/CMakeCache.txt")
+  e2e_dpi "$bin" "$keyboard_exe" "$out/run-dpi" "$pictures"
 else
   echo "  (no window/pelvok.exe yet: the real keyboard's scenario waits for it)" >&2
 fi

@@ -395,15 +395,18 @@ int main(int argc, char** argv) {
                 }
             }
         } else if (command == "print-key-centre") {
-            // Screen pixels of a key's centre at size 1, for a real click.
+            // Screen pixels of a key's centre, for a real click, at the
+            // window's scale (its width over that of size 1).
             std::string name = unescape(next());
             const PageKey* key = findPageKey(name);
             RECT rect = {};
             if (!key || !GetWindowRect(kb, &rect)) {
                 fail("no key \"" + escape(name) + "\" on a keyboard window");
             } else {
-                std::printf("centre %ld %ld\n", rect.left + keyCentreX(*key),
-                            rect.top + keyCentreY(*key));
+                const double scale = (rect.right - rect.left) / 419.0;
+                std::printf("centre %ld %ld\n",
+                            rect.left + static_cast<long>(keyCentreX(*key) * scale),
+                            rect.top + static_cast<long>(keyCentreY(*key) * scale));
             }
         } else if (command == "expect-reply") {
             int n = std::atoi(next().c_str());
@@ -427,15 +430,20 @@ int main(int argc, char** argv) {
                      "\", expected \"" + escape(expected) + "\"");
             }
         } else if (command == "expect-focus") {
+            // A change of foreground reaches every thread a moment later.
             HWND window = target();
-            GUITHREADINFO info = {};
-            info.cbSize = sizeof(info);
-            GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-            if (GetForegroundWindow() == window && info.hwndFocus == targetEdit()) {
+            if (waitFor(2, [&] {
+                    GUITHREADINFO info = {};
+                    info.cbSize = sizeof(info);
+                    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+                    return GetForegroundWindow() == window && info.hwndFocus == targetEdit();
+                })) {
                 ok("the target's edit control has the focus");
             } else {
-                fail("focus moved: foreground \"" + escape(windowText(GetForegroundWindow())) +
-                     "\"");
+                HWND foreground = GetForegroundWindow();
+                fail("focus moved: foreground \"" + escape(windowText(foreground)) + "\" (" +
+                     (foreground ? className(foreground) : std::string("none")) +
+                     (foreground && foreground == kb ? ", the keyboard" : "") + ")");
             }
         } else if (command == "expect-pointer") {
             // At the offsets from the keyboard window's top-left corner.
@@ -498,8 +506,8 @@ int main(int argc, char** argv) {
             GetWindowRect(kb, &rect);
             HWND app = target();
             SetWindowPos(app, HWND_TOP, rect.left - 20, rect.top - 20,
-                         rect.right - rect.left + 40, rect.bottom - rect.top + 40, SWP_SHOWWINDOW);
-            SetForegroundWindow(app);
+                         rect.right - rect.left + 40, rect.bottom - rect.top + 40,
+                         SWP_SHOWWINDOW | SWP_NOACTIVATE);
             const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
             HWND under = nullptr;
             if (waitFor(2, [&] {
