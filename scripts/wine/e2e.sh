@@ -22,6 +22,7 @@ rm -f "$out"/*.log "$out"/*.png
 
 source scripts/wine/e2e-framework.sh
 source scripts/wine/e2e-keyboard.sh
+source scripts/wine/e2e-installer.sh
 
 passed=0
 declare -A pids=()
@@ -80,6 +81,7 @@ screenshot() {
 
 trap pelvok_wine_stop EXIT
 start=$SECONDS
+e2e_installer_leftovers
 pelvok_wine_start
 echo "  Wine ready in $((SECONDS - start)) s" >&2
 
@@ -102,6 +104,7 @@ keyboard_exe=$root/$cross/window/pelvok.exe
 if [[ -f $keyboard_exe ]]; then
   e2e_keyboard "$bin" "$keyboard_exe" "$out/run"
   e2e_layouts "$bin" "$keyboard_exe" "$out/run-layouts"
+  e2e_installer "$bin" "$cross"
 else
   echo "  (no window/pelvok.exe yet: the real keyboard's scenario waits for it)" >&2
 fi
