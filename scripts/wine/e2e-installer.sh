@@ -172,4 +172,5 @@ e2e_installer() {
     "no no no no no" "$(for f in "$dir" "$start_dir" "$menu" "$startup"; do
         [[ -e $f ]] && echo yes || echo no
       done | paste -sd' ') $(wine reg query "$settings_key" >/dev/null 2>&1 && echo yes || echo no)"
+  echo "  installer built and checked in $((SECONDS - start)) s" >&2
 }
