@@ -22,6 +22,7 @@ rm -f "$out"/*.log "$out"/*.png
 
 source scripts/wine/e2e-framework.sh
 source scripts/wine/e2e-keyboard.sh
+source scripts/wine/e2e-installer.sh
 
 passed=0
 declare -A pids=()
@@ -81,6 +82,7 @@ screenshot() {
 
 trap pelvok_wine_stop EXIT
 start=$SECONDS
+e2e_installer_leftovers
 pelvok_wine_start
 # A run stopped half-way may have left the screen at 150 %.
 wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
@@ -107,6 +109,7 @@ if [[ -f $keyboard_exe ]]; then
   e2e_layouts "$bin" "$keyboard_exe" "$out/run-layouts"
   pictures=$(sed -n 's/^PELVOK_PICTURES_DIR:PATH=//p' "${keyboard_exe%/window/pelvok.exe}/CMakeCache.txt")
   e2e_dpi "$bin" "$keyboard_exe" "$out/run-dpi" "$pictures"
+  e2e_installer "$bin" "$cross"
 else
   echo "  (no window/pelvok.exe yet: the real keyboard's scenario waits for it)" >&2
 fi
