@@ -225,6 +225,7 @@ public:
     virtual void OnClose() = 0;                       // WM_CLOSE
     // WM_DISPLAYCHANGE, or a new work area (WM_SETTINGCHANGE).
     virtual void OnDisplayChange() {}
+    virtual void OnTimer(int /*id*/) {}               // WM_TIMER
 };
 
 // The application framework: the modal dialog from template 102.
@@ -248,6 +249,12 @@ public:
     virtual bool claimOnlyInstance() = 0;
     // Posts WM_USER + n to the keyboard that holds the claim.
     virtual void postToRunningInstance(int n) = 0;
+    // SetTimer on the keyboard window: OnTimer(id) every `milliseconds`
+    // until killTimer(id); setting it again restarts it.
+    virtual void setTimer(int id, int milliseconds) = 0;
+    virtual void killTimer(int id) = 0;
+    // Milliseconds since some fixed moment (GetTickCount64).
+    virtual std::int64_t now() = 0;
 };
 
 // Everything the keyboard uses, owned by the platform's entry point.

@@ -1,5 +1,6 @@
 #include "platform/sim/SimFramework.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/sim/SimPointer.h"
@@ -212,6 +213,26 @@ void SimFramework::postPrivate(int n, std::uintptr_t wParam) {
 
 void SimFramework::command(int id) {
     post([this, id] { handlers->OnCommand(id); });
+}
+
+void SimFramework::setTimer(int id, int milliseconds) {
+    const std::int64_t interval = std::max(milliseconds, 10);  // as Windows' USER_TIMER_MINIMUM
+    timers[id] = Timer{interval, clock + interval};
+}
+
+void SimFramework::advance(std::int64_t milliseconds) {
+    const std::int64_t end = clock + milliseconds;
+    for (;;) {
+        auto next = timers.end();
+        for (auto it = timers.begin(); it != timers.end(); ++it)
+            if (next == timers.end() || it->second.due < next->second.due) next = it;
+        if (next == timers.end() || next->second.due > end || !running()) break;
+        clock = next->second.due;
+        next->second.due = clock + next->second.interval;
+        const int id = next->first;
+        post([this, id] { handlers->OnTimer(id); });
+    }
+    clock = end;
 }
 
 void SimFramework::displayChange() {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "platform/platform.h"
@@ -52,6 +53,14 @@ public:
     [[noreturn]] void exitProcess(int code) override;
     bool claimOnlyInstance() override { return !otherInstance; }
     void postToRunningInstance(int n) override { postedToOther.push_back(n); }
+    void setTimer(int id, int milliseconds) override;
+    void killTimer(int id) override { timers.erase(id); }
+    std::int64_t now() override { return clock; }
+
+    // Moves the clock on, delivering each timer when it falls due, in time
+    // order, as the message loop would.
+    void advance(std::int64_t milliseconds);
+    bool timerRunning(int id) const { return timers.count(id) != 0; }
 
     // Another keyboard runs in the session.
     void setOtherInstanceRunning(bool running) { otherInstance = running; }
@@ -114,6 +123,12 @@ private:
     bool endedFlag = false;
     bool otherInstance = false;
     std::vector<int> postedToOther;
+    struct Timer {
+        std::int64_t interval;
+        std::int64_t due;
+    };
+    std::map<int, Timer> timers;
+    std::int64_t clock = 1000000;
     bool creationFailed = false;
     bool invalid = false;
     bool iconSet = false;

@@ -127,6 +127,16 @@ void Win32Framework::endDialog() {
 
 void Win32Framework::exitProcess(int code) { ExitProcess(static_cast<UINT>(code)); }
 
+void Win32Framework::setTimer(int id, int milliseconds) {
+    if (window_) SetTimer(window_, static_cast<UINT_PTR>(id), static_cast<UINT>(milliseconds), nullptr);
+}
+
+void Win32Framework::killTimer(int id) {
+    if (window_) KillTimer(window_, static_cast<UINT_PTR>(id));
+}
+
+std::int64_t Win32Framework::now() { return static_cast<std::int64_t>(GetTickCount64()); }
+
 bool Win32Framework::claimOnlyInstance() {
     if (instanceClaim_) return true;
     instanceClaim_ = CreateMutexA(nullptr, FALSE, kInstanceMutex);
@@ -216,6 +226,9 @@ INT_PTR Win32Framework::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
             }
             return FALSE;
+        case WM_TIMER:
+            handlers.OnTimer(static_cast<int>(wParam));
+            return TRUE;
         case WM_DISPLAYCHANGE:
             handlers.OnDisplayChange();
             return TRUE;

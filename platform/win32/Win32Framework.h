@@ -25,6 +25,9 @@ public:
     [[noreturn]] void exitProcess(int code) override;
     bool claimOnlyInstance() override;
     void postToRunningInstance(int n) override;
+    void setTimer(int id, int milliseconds) override;
+    void killTimer(int id) override;
+    std::int64_t now() override;
 
     HWND window() const { return window_; }
     // The device context of the WM_PAINT being handled, or nullptr.

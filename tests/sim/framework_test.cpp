@@ -41,6 +41,11 @@ public:
     }
     void OnCommand(int id) override { note("command " + std::to_string(id)); }
     void OnClose() override { note("close"); }
+    void OnTimer(int id) override {
+        note("timer " + std::to_string(id) + " at " +
+             std::to_string(desktop.framework().now() - start));
+        if (onTimer) onTimer(id);
+    }
 
     Log take() {
         Log taken;
@@ -50,6 +55,8 @@ public:
 
     int activateReply = sim::kMouseNoActivate;
     std::function<void()> onClick;
+    std::function<void(int)> onTimer;
+    std::int64_t start = 0;
 
 private:
     void note(const std::string& what) { log.push_back(what); }
@@ -67,6 +74,31 @@ protected:
     sim::SimDesktop desktop;
     RecordingDialog dialog{desktop};
 };
+
+// Timers fall due on the simulated clock, in time order, each through the
+// message path (pre-translation first); killed or restarted, they stop or
+// start again from that moment.
+TEST_F(FrameworkTest, TimersFallDueOnTheSimulatedClock) {
+    startKeyboard();
+    sim::SimFramework& framework = desktop.framework();
+    dialog.start = framework.now();
+    framework.setTimer(1, 100);
+    framework.setTimer(2, 250);
+    framework.advance(99);
+    EXPECT_EQ(dialog.take(), Log{});
+    framework.advance(201);
+    EXPECT_EQ(dialog.take(), (Log{"pre", "timer 1 at 100", "pre", "timer 1 at 200", "pre",
+                                  "timer 2 at 250", "pre", "timer 1 at 300"}));
+    dialog.onTimer = [&](int id) {
+        if (id == 1) framework.killTimer(1);
+    };
+    framework.setTimer(2, 50);  // restarted from 300
+    framework.advance(110);
+    EXPECT_EQ(dialog.take(),
+              (Log{"pre", "timer 2 at 350", "pre", "timer 1 at 400", "pre", "timer 2 at 400"}));
+    EXPECT_FALSE(framework.timerRunning(1));
+    EXPECT_EQ(framework.now() - dialog.start, 410);
+}
 
 TEST_F(FrameworkTest, StartCreatesInitialisesShowsAndPaints) {
     desktop.start(dialog);

@@ -42,6 +42,9 @@ public:
 
     bool claimOnlyInstance() override { return inner.claimOnlyInstance(); }
     void postToRunningInstance(int n) override { inner.postToRunningInstance(n); }
+    void setTimer(int id, int milliseconds) override { inner.setTimer(id, milliseconds); }
+    void killTimer(int id) override { inner.killTimer(id); }
+    std::int64_t now() override { return inner.now(); }
 
 private:
     platform::Framework& inner;
