@@ -135,7 +135,8 @@ public:
                             const std::optional<std::string>& caption, bool stopIcon) = 0;
     // Tracks the first pop-up of the menu resource at the screen point; the
     // chosen command, or 0 when none was chosen.
-    virtual int trackPopupMenu(int menuId, Point screen, const std::vector<int>& disabledItems) = 0;
+    virtual int trackPopupMenu(int menuId, Point screen, const std::vector<int>& disabledItems,
+                               const std::vector<int>& checkedItems) = 0;
     // The on-screen open (open = true) or save dialog. The filter is the
     // platform's list of pairs, each text NUL-terminated, ending with two
     // NULs. A chosen file leaves the current directory at its folder.
@@ -188,6 +189,7 @@ public:
     virtual void drawText(const std::string& text, const Rect& box, Align align,
                           bool wordEllipsis) = 0;
     // A frame one pixel wide along the inside of the rectangle.
+    virtual void fillRect(const Rect& rect, Color color) = 0;
     virtual void frameRect(const Rect& rect, Color color) = 0;
 };
 

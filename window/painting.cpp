@@ -132,6 +132,7 @@ void CPelvokDlg::paint() {
     surface->selectFont(platform::FontSpec{scaled(11, s), 700, false});
     surface->drawText(dictionaryName, scaledBox(133, 241, 315, 255, s), platform::Align::Right,
                       true);
+    drawDwellProgress(*surface, s);
 
     platform_.graphics.present(*surface);
     surface.reset();

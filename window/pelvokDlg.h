@@ -52,6 +52,7 @@ public:
     void OnCommand(int id) override;
     void OnClose() override;
     void OnDisplayChange() override;
+    void OnTimer(int id) override;
 
     // Current key and highlight.
     void selectCell(int column, int row);
@@ -87,6 +88,19 @@ public:
     // Whether size step 4 fits the screen.
     bool largestSizeFits() const;
 
+    // Dwell selection (window/dwell.cpp): the milliseconds the pointer rests
+    // on a key to press it (0 off), the pixels it may wander meanwhile, and
+    // the milliseconds before the same key presses again while the pointer
+    // stays on it (0: only once it has left).
+    int dwellTime = 0;
+    int dwellRadius = 10;
+    int dwellRepeat = 0;
+    void setDwellTime(int milliseconds);
+    // The context menu's item: off, or on at the last time used.
+    void toggleDwell();
+    // How far the pointer has rested on its key, 0 to 1.
+    double dwellProgress() const;
+
     // Every handler runs its body through guarded (window/message_guard.h):
     // nothing runs once the model is gone (after WM_CLOSE), and a dictionary
     // or model failure is shown instead of leaving the handler, which then
@@ -110,7 +124,8 @@ private:
     // Where the window docks: the work area of the monitor in use.
     platform::Rect dockingArea();
     // The chosen command of the menu, 0 when none.
-    int showContextMenu(int menuId, const std::vector<int>& disabledItems);
+    int showContextMenu(int menuId, const std::vector<int>& disabledItems,
+                        const std::vector<int>& checkedItems);
 
     // Start-up.
     void initialise();
@@ -122,6 +137,24 @@ private:
     // Painting.
     void paint();
     void drawSuggestions(platform::Surface& surface, float scale);
+
+    // Dwell selection.
+    void dwellPointerMoved();
+    void dwellTick();
+    void stopDwell();
+    void drawDwellProgress(platform::Surface& surface, float scale);
+    struct Dwell {
+        bool watching = false;  // the timer runs
+        int row = -1;           // the key rested on
+        int column = -1;
+        platform::Point anchor;  // where the rest began, client pixels
+        std::int64_t since = 0;
+        std::int64_t progressAt = 0;
+        bool pressed = false;
+    };
+    Dwell dwell_;
+    int dwellTimeWhenOn_ = 1000;
+    bool menuUp_ = false;
 
     std::vector<int> shownFailures_;  // SQLite codes already shown
 };

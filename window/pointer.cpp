@@ -39,6 +39,7 @@ int CPelvokDlg::OnMouseActivate() { return 3; }
 
 void CPelvokDlg::OnMouseMove() {
     guarded([&] {
+        dwellPointerMoved();
         const platform::Point pointer = platform().pointer.cursorPos();
         const platform::Rect window =
             platform().windows.windowRect(platform().framework.keyboardWindow());
@@ -87,7 +88,7 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
         if (key.getSize() != 0 && key.isCommand() == 0 && key.isDirect() == 0 && shiftState == 0) {
             if (suggestion_key::is(target) && layout->getSymbolsPage() == 0 &&
                 !suggestions[static_cast<std::size_t>(suggestion_key::slot(target))].empty()) {
-                chosen = showContextMenu(IDR_MENU_SUGGESTION, {});
+                chosen = showContextMenu(IDR_MENU_SUGGESTION, {}, {});
             } else if (target == 'W') {
                 platform().pointer.beep(800, 50);
                 if (writeExportFiles()) platform().pointer.beep(800, 100);
@@ -96,7 +97,9 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
             // Control+T: the magnifier and the Caps Lock key (code 20).
             std::vector<int> disabled;
             if (!largestSizeFits()) disabled.push_back(ID_SIZE_EXTRA_BIG);
-            chosen = showContextMenu(IDR_MENU_SIZE, disabled);
+            std::vector<int> checked;
+            if (dwellTime > 0) checked.push_back(ID_DWELL);
+            chosen = showContextMenu(IDR_MENU_SIZE, disabled, checked);
         }
         platform().windows.setActiveWindow(active);
         platform().framework.invalidate(nullptr);
@@ -105,8 +108,15 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
     });
 }
 
-int CPelvokDlg::showContextMenu(int menuId, const std::vector<int>& disabledItems) {
-    return platform().dialogs.trackPopupMenu(menuId, platform().pointer.cursorPos(), disabledItems);
+int CPelvokDlg::showContextMenu(int menuId, const std::vector<int>& disabledItems,
+                                const std::vector<int>& checkedItems) {
+    // No dwell press while the menu is up: the pointer rests on it, not on a key.
+    stopDwell();
+    menuUp_ = true;
+    const int chosen = platform().dialogs.trackPopupMenu(
+        menuId, platform().pointer.cursorPos(), disabledItems, checkedItems);
+    menuUp_ = false;
+    return chosen;
 }
 
 void CPelvokDlg::OnCommand(int id) {
@@ -115,6 +125,8 @@ void CPelvokDlg::OnCommand(int id) {
             DeleteSuggestedWord();
         } else if (id >= ID_SIZE_SMALL && id <= ID_SIZE_EXTRA_BIG) {
             applySize(id - ID_SIZE_SMALL + 1);
+        } else if (id == ID_DWELL) {
+            toggleDwell();
         }
     });
 }

@@ -1,6 +1,9 @@
 #include "window/settings.h"
 
+#include <algorithm>
+#include <charconv>
 #include <optional>
+#include <system_error>
 
 namespace settings {
 
@@ -21,12 +24,44 @@ void writeDigit(platform::Settings& settings, const Digit& digit, int value) {
     settings.writeValue(kSettingsKey, digit.name, std::string(1, static_cast<char>('0' + value)));
 }
 
+int readNumber(platform::Settings& settings, const Number& number) {
+    const std::optional<std::string> value = settings.readValue(kSettingsKey, number.name);
+    if (!value) return number.fallback;
+    long read = 0;
+    const char* first = value->data();
+    const char* last = first + value->size();
+    while (first != last && *first == ' ') ++first;
+    const auto [end, error] = std::from_chars(first, last, read);
+    if (error == std::errc::result_out_of_range) read = *first == '-' ? number.low : number.high;
+    else if (error != std::errc() || end == first) return number.fallback;
+    if (read == 0 && number.zeroIsOff) return 0;
+    return static_cast<int>(std::clamp<long>(read, number.low, number.high));
+}
+
+void writeNumber(platform::Settings& settings, const Number& number, int value) {
+    settings.writeValue(kSettingsKey, number.name, std::to_string(value));
+}
+
+namespace {
+
+// Settings beyond the first five are written once they are in use: a user
+// who never touched them finds the registry as before.
+void saveNumber(platform::Settings& settings, const Number& number, int value) {
+    if (value != number.fallback || settings.readValue(kSettingsKey, number.name))
+        writeNumber(settings, number, value);
+}
+
+}  // namespace
+
 void save(platform::Settings& settings, const Values& values) {
     writeDigit(settings, kPositionDigit, values.position);
     writeDigit(settings, kZoomDigit, values.zoom);
     writeDigit(settings, kLetterLayoutDigit, values.letterLayout);
     settings.writeValue(kSettingsKey, kDictionaryPath, values.dictionaryPath);
     settings.writeValue(kSettingsKey, kDictionaryName, values.dictionaryName);
+    saveNumber(settings, kDwellTime, values.dwellTime);
+    saveNumber(settings, kDwellRadius, values.dwellRadius);
+    saveNumber(settings, kDwellRepeat, values.dwellRepeat);
 }
 
 }  // namespace settings

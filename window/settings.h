@@ -40,6 +40,27 @@ int readDigit(platform::Settings& settings, const Digit& digit, bool* wasRead = 
 // Writes nothing for a value out of range.
 void writeDigit(platform::Settings& settings, const Digit& digit, int value);
 
+// A setting held as a whole number from `low` to `high`, or 0 for off
+// when `zeroIsOff`.
+struct Number {
+    const char* name;
+    int fallback;
+    int low;
+    int high;
+    bool zeroIsOff;
+};
+// Dwell selection: the time the pointer rests on a key to press it, in
+// milliseconds (0 off); the pixels it may wander and still rest; the time
+// before a key pressed so presses again while the pointer stays (0: only
+// after the pointer has left it).
+inline constexpr Number kDwellTime{"DwellTime", 0, 300, 3000, true};
+inline constexpr Number kDwellRadius{"DwellRadius", 10, 0, 100, false};
+inline constexpr Number kDwellRepeat{"DwellRepeat", 0, 300, 10000, true};
+// A missing value, or one that is no number, gives the fallback; a number
+// out of range is brought to the nearest end of it.
+int readNumber(platform::Settings& settings, const Number& number);
+void writeNumber(platform::Settings& settings, const Number& number, int value);
+
 // What the exit command saves.
 struct Values {
     int position;
@@ -47,6 +68,9 @@ struct Values {
     int letterLayout;
     std::string dictionaryPath;
     std::string dictionaryName;
+    int dwellTime;
+    int dwellRadius;
+    int dwellRepeat;
 };
 void save(platform::Settings& settings, const Values& values);
 

@@ -139,6 +139,9 @@ void CPelvokDlg::readSettings() {
     if (zoomRead && zoom == sizes::kSteps && !largestSizeFits())
         zoom = sizes::kSteps - 1;
     layout->setLetterLayout(settings::readDigit(settings, settings::kLetterLayoutDigit));
+    dwellTime = settings::readNumber(settings, settings::kDwellTime);
+    dwellRadius = settings::readNumber(settings, settings::kDwellRadius);
+    dwellRepeat = settings::readNumber(settings, settings::kDwellRepeat);
 
     const std::optional<std::string> path =
         settings.readValue(kSettingsKey, settings::kDictionaryPath);
@@ -225,8 +228,9 @@ void CPelvokDlg::OnClose() {
 void CPelvokDlg::exitKeyboard() {
     ending_ = true;
     if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
-    settings::save(platform_.settings, {position, zoom, layout->getLetterLayout(),
-                                        dictionaryPath, dictionaryName});
+    settings::save(platform_.settings,
+                   {position, zoom, layout->getLetterLayout(), dictionaryPath, dictionaryName,
+                    dwellTime, dwellRadius, dwellRepeat});
     database.close();
     platform_.framework.endDialog();
 }

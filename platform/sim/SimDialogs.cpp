@@ -29,13 +29,14 @@ void SimDialogs::messageBox(bool ownedByKeyboard, const std::string& text,
 }
 
 int SimDialogs::trackPopupMenu(int menuId, platform::Point screen,
-                               const std::vector<int>& disabledItems) {
+                               const std::vector<int>& disabledItems,
+                               const std::vector<int>& checkedItems) {
     int command = 0;
     if (!menuAnswers.empty()) {
         command = menuAnswers.front();
         menuAnswers.pop_front();
     }
-    menuLog.push_back({menuId, screen, disabledItems, command});
+    menuLog.push_back({menuId, screen, disabledItems, checkedItems, command});
     return command;
 }
 

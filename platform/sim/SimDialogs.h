@@ -26,6 +26,7 @@ struct MenuRecord {
     int menuId = 0;
     platform::Point screen;
     std::vector<int> disabledItems;
+    std::vector<int> checkedItems;
     int answer = 0;
 };
 
@@ -64,8 +65,8 @@ public:
 
     void messageBox(bool ownedByKeyboard, const std::string& text,
                     const std::optional<std::string>& caption, bool stopIcon) override;
-    int trackPopupMenu(int menuId, platform::Point screen,
-                       const std::vector<int>& disabledItems) override;
+    int trackPopupMenu(int menuId, platform::Point screen, const std::vector<int>& disabledItems,
+                       const std::vector<int>& checkedItems) override;
     std::optional<platform::FileChoice> runFileDialog(bool open,
                                                       const std::string& initialDirectory,
                                                       const std::string& filter) override;

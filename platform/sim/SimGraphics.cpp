@@ -66,6 +66,14 @@ public:
         target->frameRect(rect, color);
     }
 
+    void fillRect(const platform::Rect& rect, platform::Color color) override {
+        DrawRecord drawn = start(DrawRecord::Kind::FillRect);
+        drawn.rect = rect;
+        drawn.color = color;
+        graphics.record(drawn);
+        target->fillRect(rect, color);
+    }
+
     const raster::Image& image() const { return *target; }
 
 private:

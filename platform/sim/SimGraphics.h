@@ -19,16 +19,16 @@ namespace sim {
 class SimWindows;
 
 struct DrawRecord {
-    enum class Kind { CopyPicture, TextOut, DrawText, FrameRect, Present };
+    enum class Kind { CopyPicture, TextOut, DrawText, FrameRect, FillRect, Present };
     Kind kind = Kind::TextOut;
     bool onWindow = false;  // drawn straight on the window, not in a composition
     std::string text;
     platform::Point at;       // TextOut
-    platform::Rect rect;      // DrawText box, FrameRect rectangle
+    platform::Rect rect;      // DrawText box, FrameRect and FillRect rectangle
     platform::FontSpec font;  // TextOut, DrawText
     platform::Align align = platform::Align::Centre;
     bool wordEllipsis = false;
-    platform::Color color;  // FrameRect
+    platform::Color color;  // FrameRect, FillRect
     int pictureId = 0;      // CopyPicture
 };
 

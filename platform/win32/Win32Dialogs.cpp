@@ -16,7 +16,8 @@ void Win32Dialogs::messageBox(bool ownedByKeyboard, const std::string& text,
 }
 
 int Win32Dialogs::trackPopupMenu(int menuId, platform::Point screen,
-                                 const std::vector<int>& disabledItems) {
+                                 const std::vector<int>& disabledItems,
+                                 const std::vector<int>& checkedItems) {
     HMENU menu = LoadMenuA(moduleInstance(), MAKEINTRESOURCEA(menuId));
     if (!menu) return 0;
     HMENU popup = GetSubMenu(menu, 0);
@@ -24,6 +25,9 @@ int Win32Dialogs::trackPopupMenu(int menuId, platform::Point screen,
     if (popup) {
         for (int item : disabledItems) {
             EnableMenuItem(popup, static_cast<UINT>(item), MF_BYCOMMAND | MF_GRAYED);
+        }
+        for (int item : checkedItems) {
+            CheckMenuItem(popup, static_cast<UINT>(item), MF_BYCOMMAND | MF_CHECKED);
         }
         HWND owner = framework_.window();
         chosen =

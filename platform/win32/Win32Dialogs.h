@@ -13,8 +13,8 @@ public:
 
     void messageBox(bool ownedByKeyboard, const std::string& text,
                     const std::optional<std::string>& caption, bool stopIcon) override;
-    int trackPopupMenu(int menuId, platform::Point screen,
-                       const std::vector<int>& disabledItems) override;
+    int trackPopupMenu(int menuId, platform::Point screen, const std::vector<int>& disabledItems,
+                       const std::vector<int>& checkedItems) override;
     std::optional<platform::FileChoice> runFileDialog(bool open,
                                                       const std::string& initialDirectory,
                                                       const std::string& filter) override;

@@ -26,7 +26,8 @@ BOOL CALLBACK findMarked(HWND window, LPARAM found) {
 }
 
 bool isMenuCommand(int id) {
-    return id == ID_DELETE_WORD || (id >= ID_SIZE_SMALL && id <= ID_SIZE_EXTRA_BIG);
+    return id == ID_DELETE_WORD || (id >= ID_SIZE_SMALL && id <= ID_SIZE_EXTRA_BIG) ||
+           id == ID_DWELL;
 }
 
 }  // namespace

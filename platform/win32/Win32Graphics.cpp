@@ -137,6 +137,14 @@ void Win32Surface::frameRect(const platform::Rect& rect, platform::Color color) 
     DeleteObject(brush);
 }
 
+void Win32Surface::fillRect(const platform::Rect& rect, platform::Color color) {
+    HBRUSH brush = CreateSolidBrush(RGB(color.red, color.green, color.blue));
+    if (!brush) return;
+    RECT box = {rect.left, rect.top, rect.right, rect.bottom};
+    FillRect(dc_, &box, brush);
+    DeleteObject(brush);
+}
+
 Win32Graphics::Win32Graphics(Win32Framework& framework) : framework_(framework) {}
 
 std::unique_ptr<platform::Picture> Win32Graphics::loadPicture(int resourceId) {

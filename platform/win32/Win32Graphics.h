@@ -39,6 +39,7 @@ public:
     void drawText(const std::string& text, const platform::Rect& box, platform::Align align,
                   bool wordEllipsis) override;
     void frameRect(const platform::Rect& rect, platform::Color color) override;
+    void fillRect(const platform::Rect& rect, platform::Color color) override;
 
     HDC dc() const { return dc_; }
 

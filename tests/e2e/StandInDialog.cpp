@@ -110,7 +110,7 @@ void StandInDialog::OnRButtonUp(std::uint32_t, std::int32_t point) {
     std::vector<int> disabled;
     if (screenWidth_ <= 1024) disabled.push_back(ID_SIZE_EXTRA_BIG);
     int chosen =
-        platform_.dialogs.trackPopupMenu(IDR_MENU_SIZE, platform_.pointer.cursorPos(), disabled);
+        platform_.dialogs.trackPopupMenu(IDR_MENU_SIZE, platform_.pointer.cursorPos(), disabled, {});
     append("[menu " + std::to_string(chosen) + "]");
     platform_.windows.setActiveWindow(active);
 }

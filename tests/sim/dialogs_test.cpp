@@ -81,10 +81,10 @@ TEST_F(DialogsTest, MenusAreAnsweredFromTheQueueThenZero) {
     platform::Dialogs& dialogs = desktop.platform().dialogs;
     desktop.queueMenuAnswer(ID_SIZE_MEDIUM);
     desktop.queueMenuAnswer(0);
-    EXPECT_EQ(dialogs.trackPopupMenu(IDR_MENU_SIZE, {500, 600}, {ID_SIZE_EXTRA_BIG}),
+    EXPECT_EQ(dialogs.trackPopupMenu(IDR_MENU_SIZE, {500, 600}, {ID_SIZE_EXTRA_BIG}, {}),
               ID_SIZE_MEDIUM);
-    EXPECT_EQ(dialogs.trackPopupMenu(IDR_MENU_SIZE, {500, 600}, {}), 0);
-    EXPECT_EQ(dialogs.trackPopupMenu(IDR_MENU_SUGGESTION, {10, 20}, {}), 0);
+    EXPECT_EQ(dialogs.trackPopupMenu(IDR_MENU_SIZE, {500, 600}, {}, {}), 0);
+    EXPECT_EQ(dialogs.trackPopupMenu(IDR_MENU_SUGGESTION, {10, 20}, {}, {}), 0);
 
     const auto& menus = desktop.dialogs().menus();
     ASSERT_EQ(menus.size(), 3u);
