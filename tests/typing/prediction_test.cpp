@@ -75,7 +75,7 @@ TEST_F(PredictionTest, TypingLearnsFinishedWordsAndRefillsTheKeys) {
            {".|la|la|4", "la|casa|casa|3"}}}},
         {"after End the word the caret is in is unknown: not learned, not paired, not completed",
          {{"la ", {"casa", "cama", "hoy", "la", "hace", ""}, {"la|la|1"}, {".|la|la|3"}},
-          {"ca", {"casa", "cama", "cancion", "", "", ""}, {}, {}},
+          {"ca", {"casa", "cama", "canci\xF3n", "cancion", "", ""}, {}, {}},
           {"|", {"", "", "", "", "", ""}, {}, {}},
           {"sa ", {"", "", "", "", "", ""}, {}, {}},
           {"mesa ",
@@ -117,8 +117,11 @@ TEST_F(PredictionTest, InsideAWordSuccessorsComeFirstThenOtherWordsWithoutRepeat
         // casa and cama follow la; the words beginning with ca that the
         // keys do not show yet come after.
         {{"", "", "", "", "", ""}, {"casa", "cama", "canci\xF3n", "cancion", "", ""}},
-        // A word that the same key showed before is passed over as well.
-        {{"", "", "canci\xF3n", "", "", ""}, {"casa", "cama", "cancion", "", "", ""}},
+        // What a key showed before this key is no duplicate: only the keys
+        // already refilled count.
+        {{"", "", "canci\xF3n", "", "", ""}, {"casa", "cama", "canci\xF3n", "cancion", "", ""}},
+        {{"casa", "cama", "canci\xF3n", "cancion", "", ""},
+         {"casa", "cama", "canci\xF3n", "cancion", "", ""}},
     };
     for (const Case& c : cases) {
         setLine("la c_");
@@ -129,6 +132,20 @@ TEST_F(PredictionTest, InsideAWordSuccessorsComeFirstThenOtherWordsWithoutRepeat
         EXPECT_EQ(keyboard.suggestions, c.after);
         EXPECT_EQ(words(), wordsBefore);
     }
+}
+
+TEST_F(PredictionTest, TheWordBeingTypedStaysOnItsKey) {
+    // The only word: "c" shows it on key 1, and "ca" must show it again
+    // there, though key 1 showed it before.
+    CPelvokDlg& keyboard = startWith([](DictionaryStore& store, SqliteDatabase&) {
+        learnWord(store, "casa", "casa", 1);
+    });
+    type("c");
+    EXPECT_EQ(keyboard.suggestions, (Slots{"casa", "", "", "", "", ""}));
+    type("a");
+    EXPECT_EQ(keyboard.suggestions, (Slots{"casa", "", "", "", "", ""}));
+    type("s");
+    EXPECT_EQ(keyboard.suggestions, (Slots{"casa", "", "", "", "", ""}));
 }
 
 TEST_F(PredictionTest, HyphenatedWordIsCompletedAndLearnedAfterItsFirstPart) {
