@@ -49,12 +49,6 @@ int skipSpacesAndPeriods(const std::string& line, int e, bool& crossedPeriod) {
 
 }  // namespace
 
-std::string AccentFreeForm(const std::string& word) { return CleanWord(FoldAccents(word)); }
-
-std::string StoredForm(const std::string& word) {
-    return CleanWordKeepAccents(LowerAccentedCapitals(word));
-}
-
 ScannedWords ScanWords(const std::string& line, int marker) {
     int e = marker;
     while (at(line, e - 1) == ' ') --e;

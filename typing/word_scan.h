@@ -5,10 +5,7 @@
 #include <optional>
 #include <string>
 
-// The accent-free form (pSinAcento, sSinAcento) and the stored form
-// (palabra, siguiente) of a word.
-std::string AccentFreeForm(const std::string& word);
-std::string StoredForm(const std::string& word);
+#include "typing/text_utils.h"
 
 // Put before a line whose start the echo does not know, it joins the line's
 // first word, which is thereby known to be a fragment: never learned, paired

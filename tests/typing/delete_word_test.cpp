@@ -10,6 +10,7 @@ namespace {
 
 using typing_test::learnPair;
 using typing_test::learnWord;
+using typing_test::withShift;
 using typing_test::Rows;
 using typing_test::Slots;
 using typing_test::standardWords;
@@ -72,6 +73,20 @@ TEST_F(DeleteWordTest, RemovesEveryAccentVariantAndThePairsItEnds) {
         EXPECT_EQ(words().size() + c.wordsGone.size(), wordsBefore.size());
         EXPECT_EQ(keyboard.suggestions, c.keysAfter);
     }
+}
+
+TEST_F(DeleteWordTest, AWordTypedInCapitalsWithNTildeIsOneWordAndGoesWhole) {
+    CPelvokDlg& keyboard = startWith(nullptr);
+    for (const char c : std::string("espa\xF1" "a")) press(withShift(static_cast<unsigned char>(c)));
+    type(" ");
+    type("espa\xF1" "a ");
+    EXPECT_EQ(words(), (Rows{"espa\xF1" "a|espa\xF1" "a|2"}));
+
+    type("esp");
+    EXPECT_EQ(keyboard.suggestions, (Slots{"espa\xF1" "a", "", "", "", "", ""}));
+    makeCurrent(keyboard, suggestion_key::kFirst);
+    keyboard.DeleteSuggestedWord();
+    EXPECT_EQ(words(), Rows{});
 }
 
 }  // namespace
