@@ -58,6 +58,11 @@ std::string AgePairs();
 std::string DeleteWord(const std::string& folded);
 std::string DeleteSuccessors(const std::string& folded);
 
+// The counts below (CountFrequentWords, P1, P3, P4, N1, N3, S1, S3) count at
+// most six rows, as many as there are keys. CapCounts(false) makes them count
+// every row, only to show that no suggestion changes.
+void CapCounts(bool capped);
+
 // The most frequent words of at least two characters.
 std::string CountFrequentWords();
 std::string FrequentWords();
