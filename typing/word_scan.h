@@ -21,7 +21,8 @@ struct ScannedWords {
 };
 
 // Between words: a period before a character ends the current word, a hyphen
-// or an apostrophe stays at its front. Apostrophes come back as '!'.
+// or an apostrophe stays at its front. The previous word is one word, "."
+// after a full stop. Apostrophes come back as '!'.
 ScannedWords ScanWords(const std::string& line, int marker);
 
 // At a sentence start: spaces and periods right before the marker are passed
@@ -33,7 +34,8 @@ ScannedWords ScanSentence(const std::string& line, int marker, bool& crossedPeri
 struct EnterWords {
     std::string current;   // empty: nothing to learn
     std::string previous;  // the earlier word of the pair, "." at a sentence start
-    // An earlier word at the line start, learned as a sentence starter first.
+    // The line's first word as the earlier word, when nothing has learned it
+    // as a sentence starter yet (no space followed it).
     std::optional<std::string> lineStartWord;
 };
 
