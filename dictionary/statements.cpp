@@ -144,9 +144,7 @@ std::string DeleteSuccessors(const std::string& folded) {
     return "DELETE FROM siguientes WHERE sSinAcento = '" + Quote(folded) + "';";
 }
 
-std::string CountFrequentWords() {
-    return countOf("palabra", "palabras", "pSinAcento LIKE '__%'");
-}
+std::string CountFrequentWords() { return countOf("palabra", "palabras", "pSinAcento LIKE '__%'"); }
 
 std::string FrequentWords() {
     return "SELECT palabra FROM palabras WHERE pSinAcento LIKE '"
@@ -173,8 +171,9 @@ std::string P5() {
 }
 
 std::string N1(const std::string& first, const std::string& prefix) {
-    return countOf("siguiente", "siguientes",
-                   "palabra = '" + Quote(first) + "' AND sSinAcento LIKE '" + Quote(prefix) + "_%'");
+    return countOf(
+        "siguiente", "siguientes",
+        "palabra = '" + Quote(first) + "' AND sSinAcento LIKE '" + Quote(prefix) + "_%'");
 }
 
 std::string N2(const std::string& first, const std::string& prefix) {
@@ -212,6 +211,33 @@ std::string S4(const std::string& prefix) {
            " AND sSinAcento LIKE '" +
            Quote(prefix) + "_%' ORDER BY repSig DESC, siguiente ASC LIMIT 6;";
 }
+
+namespace {
+
+// A word that begins with a hyphen or is empty.
+std::string noWord(const std::string& column) {
+    return column + " LIKE '-%' OR " + column + " = ''";
+}
+
+// Capital N with tilde or C cedilla in an accent-free form, byte for byte.
+std::string capitalInFolded(const std::string& column) {
+    return "instr(CAST(" + column + " AS BLOB), X'D1') OR instr(CAST(" + column +
+           " AS BLOB), X'C7')";
+}
+
+}  // namespace
+
+std::string JunkRows() {
+    return "SELECT 'palabras', palabra, repPal FROM palabras WHERE " + noWord("palabra") + " OR " +
+           capitalInFolded("pSinAcento") +
+           " UNION ALL SELECT 'siguientes', palabra || ' ' || siguiente, repSig FROM siguientes "
+           "WHERE " +
+           noWord("siguiente") + " OR " + noWord("palabra") + " OR " +
+           capitalInFolded("sSinAcento") +
+           " OR instr(palabra, ' ') OR length(CAST(palabra AS BLOB)) > 20";
+}
+
+std::string CountJunkRows() { return "SELECT count(*) FROM (" + JunkRows() + ");"; }
 
 std::string FileExportCount() { return "SELECT count(palabra) FROM palabras"; }
 

@@ -88,6 +88,14 @@ std::string S2();
 std::string S3(const std::string& prefix);
 std::string S4(const std::string& prefix);
 
+// Rows no typing should learn, for the tools and the tests: a word that
+// begins with a hyphen (a dash alone too) or is empty, an accent-free form
+// holding a capital Ñ or Ç, and pairs with such a word, or whose first word
+// holds a blank or is longer than 20 letters. Each row as the table's name,
+// the word or the pair's two words, and the count.
+std::string JunkRows();
+std::string CountJunkRows();
+
 // Whole tables, for the exports: the word table to a chosen file, then
 // resultados1.txt (words) and resultados2.txt (pairs).
 std::string FileExportCount();

@@ -24,9 +24,7 @@ std::string learnedWord(const std::string& word) {
 
 // The stored form of the earlier word of a pair, or of the word whose
 // successors are asked for; "." stays.
-std::string earlierWord(const std::string& word) {
-    return word == "." ? word : learnedWord(word);
-}
+std::string earlierWord(const std::string& word) { return word == "." ? word : learnedWord(word); }
 
 void learnWord(PredictionPlan& plan, const std::string& word) {
     const std::string learned = learnedWord(word);

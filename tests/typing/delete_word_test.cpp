@@ -10,11 +10,11 @@ namespace {
 
 using typing_test::learnPair;
 using typing_test::learnWord;
-using typing_test::withShift;
 using typing_test::Rows;
 using typing_test::Slots;
 using typing_test::standardWords;
 using typing_test::TypingTest;
+using typing_test::withShift;
 
 using DeleteWordTest = TypingTest;
 
@@ -76,14 +76,14 @@ TEST_F(DeleteWordTest, RemovesEveryAccentVariantAndThePairsItEnds) {
 }
 
 TEST_F(DeleteWordTest, AWordTypedInCapitalsWithNTildeIsOneWordAndGoesWhole) {
+    const std::string spain = std::string("espa") + '\xF1' + 'a';
     CPelvokDlg& keyboard = startWith(nullptr);
-    for (const char c : std::string("espa\xF1" "a")) press(withShift(static_cast<unsigned char>(c)));
-    type(" ");
-    type("espa\xF1" "a ");
-    EXPECT_EQ(words(), (Rows{"espa\xF1" "a|espa\xF1" "a|2"}));
+    for (const char c : spain) press(withShift(static_cast<unsigned char>(c)));
+    type(" " + spain + " ");
+    EXPECT_EQ(words(), (Rows{spain + "|" + spain + "|2"}));
 
     type("esp");
-    EXPECT_EQ(keyboard.suggestions, (Slots{"espa\xF1" "a", "", "", "", "", ""}));
+    EXPECT_EQ(keyboard.suggestions, (Slots{spain, "", "", "", "", ""}));
     makeCurrent(keyboard, suggestion_key::kFirst);
     keyboard.DeleteSuggestedWord();
     EXPECT_EQ(words(), Rows{});
