@@ -144,6 +144,10 @@ TEST_F(PredictionTest, OnlyRealWordsAndPairsAreLearned) {
          "el socio-econ\xF3mico ",
          {"el|el|1", "econ\xF3mico|economico|1"},
          {".|el|el|1", "socio|econ\xF3mico|economico|1"}},
+        {"a first word of more than 20 letters",
+         "anticonstitucionalmente dicho ",
+         {"anticonstitucionalmente|anticonstitucionalmente|1", "dicho|dicho|1"},
+         {".|anticonstitucionalmente|anticonstitucionalmente|1"}},
         {"a dash between words", "hola - que ", {"hola|hola|1", "que|que|1"}, {".|hola|hola|1"}},
         // (., él) once, and (él, come) by the stored form.
         {"Enter after a line of two words",
