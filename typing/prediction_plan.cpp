@@ -19,25 +19,29 @@ std::string learnedWord(const std::string& word) {
     for (const char c : word)
         if (cp1252::isDeadKeyAccent(static_cast<unsigned char>(c))) return "";
     const std::size_t start = word.find_first_not_of('-');
-    return start == std::string::npos ? "" : StoredForm(word.substr(start));
+    return start == std::string::npos ? "" : word.substr(start);
 }
 
 // The stored form of the earlier word of a pair, or of the word whose
 // successors are asked for; "." stays.
-std::string earlierWord(const std::string& word) { return word == "." ? word : learnedWord(word); }
+std::string earlierWord(const std::string& word) {
+    return word == "." ? word : StoredForm(learnedWord(word));
+}
 
 void learnWord(PredictionPlan& plan, const std::string& word) {
     const std::string learned = learnedWord(word);
-    if (learned.empty()) return;
-    plan.learning.push_back({false, "", AccentFreeForm(learned), learned});
+    const std::string stored = StoredForm(learned);
+    if (stored.empty()) return;
+    plan.learning.push_back({false, "", AccentFreeForm(learned), stored});
 }
 
 // The pair (first, word); an empty first word starts a sentence.
 void learnPair(PredictionPlan& plan, const std::string& first, const std::string& word) {
     const std::string learned = learnedWord(word);
+    const std::string stored = StoredForm(learned);
     const std::string earlier = first.empty() ? "." : earlierWord(first);
-    if (learned.empty() || earlier.empty() || earlier.size() > kLongestFirstWord) return;
-    plan.learning.push_back({true, earlier, AccentFreeForm(learned), learned});
+    if (stored.empty() || earlier.empty() || earlier.size() > kLongestFirstWord) return;
+    plan.learning.push_back({true, earlier, AccentFreeForm(learned), stored});
 }
 
 void fillFromStarters(PredictionPlan& plan, const std::string& prefix) {
