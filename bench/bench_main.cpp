@@ -8,11 +8,13 @@
 //
 //   pelvok-bench [--eval TEXT] [--words LIST] [--starter FILE.dic]
 //                [--paragraphs N] [--cache DIR] [--quick 1]
-//                [--transaction-per-key 1]
+//                [--transaction-per-key 1] [--full-counts 1]
 //
 // --quick 1 runs only the two smaller generated dictionaries, for a smoke
 // test. --transaction-per-key 1 makes what each key learns one transaction,
 // as the window does once it learns through a LearningTransaction.
+// --full-counts 1 makes the counts read every match, as they did before
+// they stopped at six rows.
 // Each dictionary runs in a process of its own (this program again, with
 // --run), so that its peak memory is its own.
 #include <algorithm>
@@ -28,6 +30,7 @@
 
 #include "bench/dictionary_generator.h"
 #include "dictionary/DictionaryStore.h"
+#include "dictionary/statements.h"
 #include "tools/toolbox/command_line.h"
 #include "tools/toolbox/files.h"
 #include "tools/toolbox/program_run.h"
@@ -48,6 +51,7 @@ struct Options {
     long long paragraphs = -1;
     bool quick = false;
     bool transactionPerKey = false;
+    bool fullCounts = false;
 };
 
 std::vector<std::string> evaluationParagraphs(const std::string& path, long long limit) {
@@ -90,6 +94,7 @@ int runOne(const std::string& dictionary, const Options& options) {
     DictionaryStore(session->keyboard().database).EnsureIndexes();
 
     session->learnEachKeyInOneTransaction(options.transactionPerKey);
+    statements::CapCounts(!options.fullCounts);
     typist::Typist typist(*session, true);
     typist.keepKeyTimes(true);
     for (const std::string& p : paragraphs) typist.typeParagraph(p);
@@ -116,7 +121,9 @@ Figures runChild(const std::string& self, const std::string& dictionary, const O
                                   "--eval",
                                   options.eval,
                                   "--transaction-per-key",
-                                  options.transactionPerKey ? "1" : "0"};
+                                  options.transactionPerKey ? "1" : "0",
+                                  "--full-counts",
+                                  options.fullCounts ? "1" : "0"};
     if (options.paragraphs >= 0) {
         args.push_back("--paragraphs");
         args.push_back(std::to_string(options.paragraphs));
@@ -150,6 +157,7 @@ int main(int argc, char** argv) {
         .option("cache", "DIR", "where the generated dictionaries are kept")
         .option("quick", "0|1", "1: only the two smaller generated dictionaries")
         .option("transaction-per-key", "0|1", "1: what each key learns is one transaction")
+        .option("full-counts", "0|1", "1: the counts read every match instead of six rows")
         .option("run", "FILE.dic", "(internal) one run, with this dictionary");
     return toolbox::runTool(line, argc, argv, [&] {
         Options options;
@@ -160,6 +168,7 @@ int main(int argc, char** argv) {
         options.paragraphs = line.number("paragraphs", 1, kMost, options.paragraphs);
         options.quick = line.number("quick", 0, 1, 0) == 1;
         options.transactionPerKey = line.number("transaction-per-key", 0, 1, 0) == 1;
+        options.fullCounts = line.number("full-counts", 0, 1, 0) == 1;
         const std::string runDictionary = line.text("run");
         if (!runDictionary.empty()) return runOne(runDictionary, options);
 

@@ -61,7 +61,7 @@ std::vector<Word> vocabulary(std::size_t count, const std::string& rankedWords) 
     std::set<std::pair<std::string, std::string>> seen;
     auto add = [&](std::string word) {
         std::replace(word.begin(), word.end(), '\'', '!');
-        Word w{CleanWordKeepAccents(LowerAccentedCapitals(word)), CleanWord(FoldAccents(word))};
+        Word w{StoredForm(word), AccentFreeForm(word)};
         if (w.stored.empty() || w.folded.empty() || !seen.insert({w.stored, w.folded}).second)
             return;
         words.push_back(std::move(w));

@@ -2,6 +2,26 @@
 
 namespace statements {
 
+namespace {
+
+bool countsCapped = true;
+
+// count(column) of the rows of `table` that meet `condition`. The fill
+// compares a count only with the indexes of the six keys, so the count may
+// stop at six rows, which an index finds without reading every match.
+// count() passes over NULLs, and so must the six rows.
+std::string countOf(const std::string& column, const std::string& table,
+                    const std::string& condition) {
+    if (!countsCapped)
+        return "SELECT count(" + column + ") FROM " + table + " WHERE " + condition + ";";
+    return "SELECT count(" + column + ") FROM (SELECT " + column + " FROM " + table + " WHERE " +
+           condition + " AND " + column + " IS NOT NULL LIMIT 6);";
+}
+
+}  // namespace
+
+void CapCounts(bool capped) { countsCapped = capped; }
+
 std::string Quote(const std::string& word) {
     std::string quoted;
     quoted.reserve(word.size());
@@ -124,10 +144,7 @@ std::string DeleteSuccessors(const std::string& folded) {
     return "DELETE FROM siguientes WHERE sSinAcento = '" + Quote(folded) + "';";
 }
 
-std::string CountFrequentWords() {
-    return "SELECT count(palabra) FROM palabras WHERE pSinAcento LIKE '"
-           "__%';";
-}
+std::string CountFrequentWords() { return countOf("palabra", "palabras", "pSinAcento LIKE '__%'"); }
 
 std::string FrequentWords() {
     return "SELECT palabra FROM palabras WHERE pSinAcento LIKE '"
@@ -135,7 +152,7 @@ std::string FrequentWords() {
 }
 
 std::string P1(const std::string& prefix) {
-    return "SELECT count(palabra) FROM palabras WHERE pSinAcento LIKE '" + Quote(prefix) + "_%';";
+    return countOf("palabra", "palabras", "pSinAcento LIKE '" + Quote(prefix) + "_%'");
 }
 
 std::string P2(const std::string& prefix) {
@@ -143,15 +160,10 @@ std::string P2(const std::string& prefix) {
            "_%' ORDER BY repPal DESC, palabra ASC LIMIT 6;";
 }
 
-std::string P3(const std::string& prefix) {
-    return "SELECT count(palabra) FROM palabras WHERE pSinAcento LIKE '" + Quote(prefix) +
-           "_%' ORDER BY repPal DESC;";
-}
+// Once P1 with an ORDER BY that changed nothing.
+std::string P3(const std::string& prefix) { return P1(prefix); }
 
-std::string P4() {
-    return "SELECT count(palabra) FROM palabras WHERE "
-           " pSinAcento LIKE '_%';";
-}
+std::string P4() { return countOf("palabra", "palabras", "pSinAcento LIKE '_%'"); }
 
 std::string P5() {
     return "SELECT palabra FROM palabras WHERE pSinAcento LIKE '_%'"
@@ -159,8 +171,9 @@ std::string P5() {
 }
 
 std::string N1(const std::string& first, const std::string& prefix) {
-    return "SELECT count(siguiente) FROM siguientes WHERE palabra = '" + Quote(first) +
-           "' AND sSinAcento LIKE '" + Quote(prefix) + "_%';";
+    return countOf(
+        "siguiente", "siguientes",
+        "palabra = '" + Quote(first) + "' AND sSinAcento LIKE '" + Quote(prefix) + "_%'");
 }
 
 std::string N2(const std::string& first, const std::string& prefix) {
@@ -170,8 +183,8 @@ std::string N2(const std::string& first, const std::string& prefix) {
 }
 
 std::string N3(const std::string& first) {
-    return "SELECT count(siguiente) FROM siguientes WHERE palabra = '" + Quote(first) +
-           "' AND sSinAcento LIKE '__%';";
+    return countOf("siguiente", "siguientes",
+                   "palabra = '" + Quote(first) + "' AND sSinAcento LIKE '__%'");
 }
 
 std::string N4(const std::string& first) {
@@ -180,8 +193,7 @@ std::string N4(const std::string& first) {
 }
 
 std::string S1() {
-    return "SELECT count(siguiente) FROM siguientes WHERE palabra = '.'"
-           " AND sSinAcento LIKE '__%';";
+    return countOf("siguiente", "siguientes", "palabra = '.' AND sSinAcento LIKE '__%'");
 }
 
 std::string S2() {
@@ -190,9 +202,8 @@ std::string S2() {
 }
 
 std::string S3(const std::string& prefix) {
-    return "SELECT count(siguiente) FROM siguientes WHERE palabra = '.'"
-           " AND sSinAcento LIKE '" +
-           Quote(prefix) + "_%';";
+    return countOf("siguiente", "siguientes",
+                   "palabra = '.' AND sSinAcento LIKE '" + Quote(prefix) + "_%'");
 }
 
 std::string S4(const std::string& prefix) {
@@ -200,6 +211,33 @@ std::string S4(const std::string& prefix) {
            " AND sSinAcento LIKE '" +
            Quote(prefix) + "_%' ORDER BY repSig DESC, siguiente ASC LIMIT 6;";
 }
+
+namespace {
+
+// A word that begins with a hyphen or is empty.
+std::string noWord(const std::string& column) {
+    return column + " LIKE '-%' OR " + column + " = ''";
+}
+
+// Capital N with tilde or C cedilla in an accent-free form, byte for byte.
+std::string capitalInFolded(const std::string& column) {
+    return "instr(CAST(" + column + " AS BLOB), X'D1') OR instr(CAST(" + column +
+           " AS BLOB), X'C7')";
+}
+
+}  // namespace
+
+std::string JunkRows() {
+    return "SELECT 'palabras', palabra, repPal FROM palabras WHERE " + noWord("palabra") + " OR " +
+           capitalInFolded("pSinAcento") +
+           " UNION ALL SELECT 'siguientes', palabra || ' ' || siguiente, repSig FROM siguientes "
+           "WHERE " +
+           noWord("siguiente") + " OR " + noWord("palabra") + " OR " +
+           capitalInFolded("sSinAcento") +
+           " OR instr(palabra, ' ') OR length(CAST(palabra AS BLOB)) > 20";
+}
+
+std::string CountJunkRows() { return "SELECT count(*) FROM (" + JunkRows() + ");"; }
 
 std::string FileExportCount() { return "SELECT count(palabra) FROM palabras"; }
 

@@ -58,6 +58,11 @@ std::string AgePairs();
 std::string DeleteWord(const std::string& folded);
 std::string DeleteSuccessors(const std::string& folded);
 
+// The counts below (CountFrequentWords, P1, P3, P4, N1, N3, S1, S3) count at
+// most six rows, as many as there are keys. CapCounts(false) makes them count
+// every row, only to show that no suggestion changes.
+void CapCounts(bool capped);
+
 // The most frequent words of at least two characters.
 std::string CountFrequentWords();
 std::string FrequentWords();
@@ -82,6 +87,14 @@ std::string S1();
 std::string S2();
 std::string S3(const std::string& prefix);
 std::string S4(const std::string& prefix);
+
+// Rows no typing should learn, for the tools and the tests: a word that
+// begins with a hyphen (a dash alone too) or is empty, an accent-free form
+// holding a capital Ñ or Ç, and pairs with such a word, or whose first word
+// holds a blank or is longer than 20 letters. Each row as the table's name,
+// the word or the pair's two words, and the count.
+std::string JunkRows();
+std::string CountJunkRows();
 
 // Whole tables, for the exports: the word table to a chosen file, then
 // resultados1.txt (words) and resultados2.txt (pairs).

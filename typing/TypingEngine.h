@@ -21,8 +21,9 @@ public:
 
     void ActivateCurrentKey();
     void UpdateComposition(std::uint8_t code, bool shifted, bool control);
+    // endsWord: the key ended the word before the marker, which is learned.
     void UpdateSuggestions(std::uint8_t code, const std::string& line,
-                           const std::string& lineBeforeEnter);
+                           const std::string& lineBeforeEnter, bool endsWord);
 
     // Docking, the next size and the exit command, which the window carries out.
     virtual void placeWindow(int position) = 0;

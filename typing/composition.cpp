@@ -29,6 +29,20 @@ bool isBlankSuggestion(const TypingEngine& keyboard, unsigned char code) {
            keyboard.suggestions[suggestion_key::slot(code)].empty();
 }
 
+// The key ends the word right before the marker: a suggestion that types
+// one, or a space or a punctuation mark right after a word. A word ends
+// once: a second space or mark after it, or a blank suggestion key, would
+// learn it again.
+bool endsWordBefore(const TypingEngine& keyboard, unsigned char code, unsigned char typedLast,
+                    bool typesNothing, bool deadKeyWaiting) {
+    const bool lettersPage = keyboard.layout->getSymbolsPage() == 0;
+    if (suggestion_key::is(code)) return lettersPage && !typesNothing;
+    // The symbols page spaces no comma: 3,5 is one word.
+    const bool ends = code == ' ' || code == '.' || (lettersPage && isSentencePunctuation(code));
+    return ends && !deadKeyWaiting && typedLast != 0 && typedLast != ' ' &&
+           !isSentencePunctuation(typedLast);
+}
+
 // The keys whose keystrokes take back a space typed just before them.
 bool takesSpaceBack(unsigned char c) { return isSentencePunctuation(c) || c == '-' || c == '\''; }
 
@@ -263,6 +277,8 @@ void TypingEngine::UpdateComposition(std::uint8_t code, bool shifted, bool contr
         line.marker = cursorPos;
     }
     std::string lineBeforeEnter;
+    const unsigned char typedLast = line.marker > 0 ? line.before() : 0;
+    bool endsWord = false;
     const bool deadKeyWaiting = deadKeyPending;
     deadKeyPending = false;
 
@@ -271,6 +287,7 @@ void TypingEngine::UpdateComposition(std::uint8_t code, bool shifted, bool contr
     } else {
         // A blank suggestion key types nothing: an accent still waits.
         const bool typesNothing = isBlankSuggestion(*this, code);
+        endsWord = endsWordBefore(*this, code, typedLast, typesNothing, deadKeyWaiting);
         code = editForCharacter(*this, code, shifted, deadKeyWaiting, line);
         // An accent waits for its letter on a dead key of the layout, or held by
         // the keyboard when the layout has none for it.
@@ -299,7 +316,7 @@ void TypingEngine::UpdateComposition(std::uint8_t code, bool shifted, bool contr
     // The keystrokes have reached the target already: the echo follows them
     // even when the dictionary fails.
     try {
-        UpdateSuggestions(code, line.text, lineBeforeEnter);
+        UpdateSuggestions(code, line.text, lineBeforeEnter, endsWord);
     } catch (...) {
         textLine = line.text;
         throw;

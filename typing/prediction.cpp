@@ -6,9 +6,9 @@
 #include "typing/suggestion_fill.h"
 
 void TypingEngine::UpdateSuggestions(std::uint8_t code, const std::string& line,
-                                   const std::string& lineBeforeEnter) {
-    const PredictionPlan plan =
-        PlanPrediction(code, line, cursorPos, lineBeforeEnter, sentenceStart, textBeforeUnknown);
+                                     const std::string& lineBeforeEnter, bool endsWord) {
+    const PredictionPlan plan = PlanPrediction(code, line, cursorPos, lineBeforeEnter,
+                                               sentenceStart, endsWord, textBeforeUnknown);
     if (plan.fill == FillRule::None) return;
     // Blank before learning, so that a learning failure leaves no stale word
     // to complete a fragment with.

@@ -7,20 +7,41 @@
 
 namespace {
 
+// Longer first words of pairs were runs of a line that the scans once
+// joined; hardly a real word is.
+constexpr std::size_t kLongestFirstWord = 20;
+
+// The word as the dictionary learns it: without the hyphen that joined it to
+// the word before. Empty when it is no word to learn: a fragment, a dash
+// alone, or a dead key's accent typed alone or inside it.
+std::string learnedWord(const std::string& word) {
+    if (IsFragment(word)) return "";
+    for (const char c : word)
+        if (cp1252::isDeadKeyAccent(static_cast<unsigned char>(c))) return "";
+    const std::size_t start = word.find_first_not_of('-');
+    return start == std::string::npos ? "" : word.substr(start);
+}
+
+// The stored form of the earlier word of a pair, or of the word whose
+// successors are asked for; "." stays.
+std::string earlierWord(const std::string& word) {
+    return word == "." ? word : StoredForm(learnedWord(word));
+}
+
 void learnWord(PredictionPlan& plan, const std::string& word) {
-    if (IsFragment(word)) return;
-    plan.learning.push_back({false, "", AccentFreeForm(word), StoredForm(word)});
+    const std::string learned = learnedWord(word);
+    const std::string stored = StoredForm(learned);
+    if (stored.empty()) return;
+    plan.learning.push_back({false, "", AccentFreeForm(learned), stored});
 }
 
-// The pair (first, word); first is pasted as it is.
+// The pair (first, word); an empty first word starts a sentence.
 void learnPair(PredictionPlan& plan, const std::string& first, const std::string& word) {
-    if (IsFragment(first) || IsFragment(word)) return;
-    plan.learning.push_back({true, first, AccentFreeForm(word), StoredForm(word)});
-}
-
-// The stored form of the earlier word of a pair, kept a fragment when it is one.
-std::string earlierWord(const std::string& previous) {
-    return IsFragment(previous) ? previous : StoredForm(previous);
+    const std::string learned = learnedWord(word);
+    const std::string stored = StoredForm(learned);
+    const std::string earlier = first.empty() ? "." : earlierWord(first);
+    if (stored.empty() || earlier.empty() || earlier.size() > kLongestFirstWord) return;
+    plan.learning.push_back({true, earlier, AccentFreeForm(learned), stored});
 }
 
 void fillFromStarters(PredictionPlan& plan, const std::string& prefix) {
@@ -36,22 +57,21 @@ void fillFromStartersWith(PredictionPlan& plan, const std::string& prefix) {
 }
 
 // Within a sentence.
-void planWord(PredictionPlan& plan, unsigned char code, const std::string& line, int marker) {
+void planWord(PredictionPlan& plan, unsigned char code, const std::string& line, int marker,
+              bool endsWord) {
     const ScannedWords words = ScanWords(line, marker);
     if (charAt(line, marker - 1) == ' ') {
-        // A word has just been finished.
+        // A word has just been finished, or the marker is after a space.
         std::string current = words.current;
-        const bool finished = code == ' ' || suggestion_key::is(code);
-        if (finished) {
+        if (endsWord) {
             learnWord(plan, current);
-            const bool startsSentence = !current.empty() && words.previous.empty();
-            learnPair(plan, startsSentence ? "." : earlierWord(words.previous), current);
+            learnPair(plan, words.previous, current);
         }
         if (IsFragment(current)) {
             plan.fill = FillRule::Blank;
             return;
         }
-        if (finished) current = StoredForm(current);
+        if (code == ' ' || suggestion_key::is(code)) current = earlierWord(current);
         plan.firstSource = {{statements::N3(current), statements::N4(current)},
                             {statements::P4(), statements::P5()}};
         plan.fill = FillRule::Starters;
@@ -63,10 +83,10 @@ void planWord(PredictionPlan& plan, unsigned char code, const std::string& line,
         return;
     }
     const std::string current = AccentFreeForm(words.current);
-    if (words.previous.empty() || IsFragment(words.previous)) {
+    const std::string previous = earlierWord(words.previous);
+    if (previous.empty()) {
         plan.firstSource = {{statements::P1(current), statements::P2(current)}};
     } else {
-        const std::string previous = StoredForm(words.previous);
         plan.firstSource = {{statements::N1(previous, current), statements::N2(previous, current)},
                             {statements::P1(current), statements::P2(current)}};
     }
@@ -81,33 +101,26 @@ void planEnter(PredictionPlan& plan, const std::string& lineBeforeEnter, bool& s
         const EnterWords words = CutLineBeforeEnter(lineBeforeEnter, crossedPeriod);
         if (crossedPeriod) sentenceStart = false;
         if (words.lineStartWord) learnPair(plan, ".", *words.lineStartWord);
-        if (!words.current.empty()) {
-            learnWord(plan, words.current);
-            learnPair(plan, words.previous, words.current);
-        }
+        learnWord(plan, words.current);
+        learnPair(plan, words.previous, words.current);
     }
     sentenceStart = true;
     fillFromStartersWith(plan, "");
 }
 
+// The searches take the accent-free form, as every search does: the opening
+// mark of a question or an exclamation is no part of the word.
 void planSentenceStart(PredictionPlan& plan, unsigned char code, const std::string& line,
-                       int marker, bool& sentenceStart) {
+                       int marker, bool& sentenceStart, bool endsWord) {
     bool crossedPeriod = false;
     const ScannedWords words = ScanSentence(line, marker, crossedPeriod);
     if (crossedPeriod) sentenceStart = false;
-    std::string current = words.current;
-    bool starters = code == ' ' || code == '.';
-    if (!current.empty() && words.previous.empty() && (code == ' ' || code == '.')) {
-        learnWord(plan, current);
-        learnPair(plan, ".", current);
-        current = StoredForm(current);
-        starters = true;
-    } else if (!words.previous.empty()) {
-        learnWord(plan, current);
-        learnPair(plan, StoredForm(words.previous), current);
-        current = StoredForm(current);
+    if (endsWord) {
+        learnWord(plan, words.current);
+        learnPair(plan, words.previous, words.current);
     }
-    if (starters) {
+    const std::string current = AccentFreeForm(words.current);
+    if (code == ' ' || code == '.') {
         fillFromStarters(plan, current);
     } else {
         fillFromStartersWith(plan, current);
@@ -118,16 +131,16 @@ void planSentenceStart(PredictionPlan& plan, unsigned char code, const std::stri
 
 PredictionPlan PlanPrediction(unsigned char code, const std::string& line, int marker,
                               const std::string& lineBeforeEnter, bool& sentenceStart,
-                              bool textBeforeUnknown) {
+                              bool endsWord, bool textBeforeUnknown) {
     PredictionPlan plan;
     if (!sentenceStart && textBeforeUnknown) {
-        planWord(plan, code, kUnknownText + line, marker + 1);
+        planWord(plan, code, kUnknownText + line, marker + 1, endsWord);
     } else if (!sentenceStart) {
-        planWord(plan, code, line, marker);
+        planWord(plan, code, line, marker, endsWord);
     } else if (code == direct::kEnter && lineBeforeEnter != "_") {
         planEnter(plan, lineBeforeEnter, sentenceStart);
     } else {
-        planSentenceStart(plan, code, line, marker, sentenceStart);
+        planSentenceStart(plan, code, line, marker, sentenceStart, endsWord);
     }
     return plan;
 }

@@ -33,9 +33,10 @@ struct PredictionPlan {
 
 // code as composition passes it (a closing question mark counts as '?');
 // line with its marker at `marker`; lineBeforeEnter empty unless Enter
-// recorded it; textBeforeUnknown: the target may hold text before the line,
-// so a word at the line's start may be the end of a longer one and is
-// neither learned, paired nor completed. Updates sentenceStart.
+// recorded it; endsWord: the key ended the word before the marker (only
+// then is it learned); textBeforeUnknown: the target may hold text before
+// the line, so a word at the line's start may be the end of a longer one and
+// is neither learned, paired nor completed. Updates sentenceStart.
 PredictionPlan PlanPrediction(unsigned char code, const std::string& line, int marker,
                               const std::string& lineBeforeEnter, bool& sentenceStart,
-                              bool textBeforeUnknown = false);
+                              bool endsWord, bool textBeforeUnknown = false);

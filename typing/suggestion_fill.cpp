@@ -15,11 +15,10 @@ std::string readRow(SqliteQuery& rows) {
     return word;
 }
 
-// Key `index` would show a word that keys 1 to index + 1 show already (the
-// keys refilled in this pass, and the key itself with its text from before).
-bool isDuplicate(const std::string& word, const SuggestionSlots& suggestions, std::size_t index) {
+// One of the keys before `end` shows the word already.
+bool shownBefore(const std::string& word, const SuggestionSlots& suggestions, std::size_t end) {
     if (word.empty()) return false;
-    for (std::size_t k = 0; k <= index; ++k)
+    for (std::size_t k = 0; k < end; ++k)
         if (suggestions[k] == word) return true;
     return false;
 }
@@ -61,12 +60,14 @@ void FillWithSecondList(SqliteDatabase& database, FirstSource& first, const std:
                 if (m > 0) second.emplace(database.runQuery(statements::P2(prefix)));
             }
             if (!stopped && second && index < n + m && !second->atEnd()) {
-                // Rows that a key shows already are passed over; when the list
-                // ends on one, the remaining keys stay blank.
+                // Rows that a key refilled in this pass shows already are
+                // passed over; when the list ends on one, the remaining keys
+                // stay blank. The key's own text from before is no duplicate:
+                // it may well be the word being typed.
                 do {
                     candidate = readRow(*second);
-                } while (isDuplicate(candidate, suggestions, i) && !second->atEnd());
-                if (isDuplicate(candidate, suggestions, i)) {
+                } while (shownBefore(candidate, suggestions, i) && !second->atEnd());
+                if (shownBefore(candidate, suggestions, i)) {
                     candidate.clear();
                     stopped = true;
                 }
@@ -89,7 +90,8 @@ void FillWithStarters(FirstSource& first, const SuggestionSlots& starters,
             candidate = nextFirst(first);
         } else if (!stopped) {
             candidate = starters[nextStarter++];
-            if (isDuplicate(candidate, suggestions, i)) {
+            // The key's own text from before counts here as well.
+            if (shownBefore(candidate, suggestions, i + 1)) {
                 candidate.clear();
                 stopped = true;
             }

@@ -146,6 +146,16 @@ std::string CleanWord(const std::string& s) { return clean(s, false); }
 
 std::string CleanWordKeepAccents(const std::string& s) { return clean(s, true); }
 
+// CleanWord lowers only A-Z: without LowerAccentedCapitals a word typed in
+// capitals would keep its Ñ or Ç, and be another word to every search.
+std::string AccentFreeForm(const std::string& word) {
+    return CleanWord(LowerAccentedCapitals(FoldAccents(word)));
+}
+
+std::string StoredForm(const std::string& word) {
+    return CleanWordKeepAccents(LowerAccentedCapitals(word));
+}
+
 unsigned char CombineDeadKey(unsigned char accent, unsigned char vowel) {
     int a = 0;
     while (a < 4 && kAccents[a] != accent) {

@@ -32,6 +32,11 @@ std::string FoldAccents(const std::string& s);
 std::string CleanWord(const std::string& s);
 std::string CleanWordKeepAccents(const std::string& s);
 
+// The accent-free form (pSinAcento, sSinAcento) and the stored form
+// (palabra, siguiente) of a word. Both are lower case, Ç and Ñ included.
+std::string AccentFreeForm(const std::string& word);
+std::string StoredForm(const std::string& word);
+
 // A mark that opens a question, an exclamation, brackets or a quotation: a
 // word begins right after it.
 bool IsOpeningMark(unsigned char c);

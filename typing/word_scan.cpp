@@ -15,16 +15,32 @@ std::string cut(const std::string& s, int start, int length) {
     return s.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
 }
 
-// The word before the current word, which starts at b.
-std::string previousWord(const std::string& line, int b) {
-    if (static_cast<int>(line.size()) - b <= 1 || b <= 0) return "";
+// Where the word before the current word (which starts at b) ends.
+int previousWordEnd(const std::string& line, int b) {
     int p = b;
     while (at(line, p - 1) == ' ') --p;
+    return p;
+}
+
+// Where the word that ends at p starts: at a space or a period before it, or
+// at a hyphen or an apostrophe in it, which stays at its front. Never further
+// back, so that a previous word is one word and never a run of the line.
+int previousWordStart(const std::string& line, int p) {
     int q = p;
-    while (q > 0 && !(at(line, q - 1) == ' ' || at(line, q) == '-' || at(line, q - 1) == '.' ||
-                      at(line, q) == '\''))
+    while (q > 0 && !(at(line, q - 1) == ' ' || at(line, q - 1) == '.' ||
+                      (q < p && (at(line, q) == '-' || at(line, q) == '\''))))
         --q;
-    return q < p ? cut(line, q, p - q) : cut(line, 0, p);
+    return q;
+}
+
+// The word before the current word, which starts at b; "." when a full stop
+// ends the text before it.
+std::string previousWord(const std::string& line, int b) {
+    if (static_cast<int>(line.size()) - b <= 1 || b <= 0) return "";
+    const int p = previousWordEnd(line, b);
+    if (at(line, p - 1) == '.') return ".";
+    const int q = previousWordStart(line, p);
+    return cut(line, q, p - q);
 }
 
 // Start of the current word that ends at e; a period stops the scan only
@@ -49,12 +65,6 @@ int skipSpacesAndPeriods(const std::string& line, int e, bool& crossedPeriod) {
 
 }  // namespace
 
-std::string AccentFreeForm(const std::string& word) { return CleanWord(FoldAccents(word)); }
-
-std::string StoredForm(const std::string& word) {
-    return CleanWordKeepAccents(LowerAccentedCapitals(word));
-}
-
 ScannedWords ScanWords(const std::string& line, int marker) {
     int e = marker;
     while (at(line, e - 1) == ' ') --e;
@@ -74,43 +84,14 @@ EnterWords CutLineBeforeEnter(const std::string& line, bool& crossedPeriod) {
     const int b = wordStart(line, e, false);
     EnterWords words;
     words.current = WithoutApostrophes(cut(line, b, e - b));
-
-    if (size - b > 1 && b > 0) {
-        int p = b;
-        while (at(line, p - 1) == ' ' || at(line, p - 1) == '.') --p;
-        int q = p;
-        while (q > 0 && !(at(line, q - 1) == ' ' || at(line, q - 1) == '-' ||
-                          at(line, q - 1) == '.' || at(line, q - 1) == '\''))
-            --q;
-        if (q == p) {
-            words.previous = ".";
-        } else {
-            const std::string earlier = cut(line, q, p - q);
-            if (q <= 1) words.lineStartWord = earlier;
-            words.previous = IsFragment(earlier) ? earlier : AccentFreeForm(earlier);
-        }
-        return words;
-    }
-
-    // The current word cut again at the last space and the last apostrophe.
-    words.previous = ".";
-    if (line == "_") return words;
-    const std::size_t space = line.rfind(' ');
-    const std::size_t apostrophe = line.rfind('\'');
-    const int s = static_cast<int>(space);
-    const int a = static_cast<int>(apostrophe);
-    if (space == std::string::npos && apostrophe == std::string::npos) {
-        words.current = cut(line, 0, size - 1);
-    } else if (space == std::string::npos) {
-        words.current = cut(line, a, size - 1);
-    } else if (apostrophe == std::string::npos) {
-        words.current = cut(line, s, size - 1);
-    } else if (s > a) {
-        words.previous = cut(line, a + 1, s - 1);
-        words.current = cut(line, s + 1, size - 2);
-    } else {
-        words.previous = cut(line, s + 1, a - 1);
-        words.current = cut(line, a + 1, size - 2);
+    words.previous = WithoutApostrophes(previousWord(line, b));
+    if (words.previous.empty()) {
+        words.previous = ".";
+    } else if (words.previous != ".") {
+        // A space after the line's first word learned it as a starter already.
+        const int p = previousWordEnd(line, b);
+        if (previousWordStart(line, p) <= 1 && at(line, p) != ' ')
+            words.lineStartWord = words.previous;
     }
     return words;
 }

@@ -5,10 +5,7 @@
 #include <optional>
 #include <string>
 
-// The accent-free form (pSinAcento, sSinAcento) and the stored form
-// (palabra, siguiente) of a word.
-std::string AccentFreeForm(const std::string& word);
-std::string StoredForm(const std::string& word);
+#include "typing/text_utils.h"
 
 // Put before a line whose start the echo does not know, it joins the line's
 // first word, which is thereby known to be a fragment: never learned, paired
@@ -24,7 +21,8 @@ struct ScannedWords {
 };
 
 // Between words: a period before a character ends the current word, a hyphen
-// or an apostrophe stays at its front. Apostrophes come back as '!'.
+// or an apostrophe stays at its front. The previous word is one word, "."
+// after a full stop. Apostrophes come back as '!'.
 ScannedWords ScanWords(const std::string& line, int marker);
 
 // At a sentence start: spaces and periods right before the marker are passed
@@ -36,7 +34,8 @@ ScannedWords ScanSentence(const std::string& line, int marker, bool& crossedPeri
 struct EnterWords {
     std::string current;   // empty: nothing to learn
     std::string previous;  // the earlier word of the pair, "." at a sentence start
-    // An earlier word at the line start, learned as a sentence starter first.
+    // The line's first word as the earlier word, when nothing has learned it
+    // as a sentence starter yet (no space followed it).
     std::optional<std::string> lineStartWord;
 };
 

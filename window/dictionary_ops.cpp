@@ -12,6 +12,6 @@ void CPelvokDlg::DeleteSuggestedWord() {
     if (!suggestion_key::is(slot)) return;
     const std::string word = suggestions[suggestion_key::slot(slot)];
     if (word.empty()) return;
-    store_.DeleteWord(CleanWord(FoldAccents(WithoutApostrophes(word))));
+    store_.DeleteWord(AccentFreeForm(WithoutApostrophes(word)));
     LoadFrequentWords();
 }

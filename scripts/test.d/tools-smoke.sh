@@ -35,3 +35,9 @@ echo "tools-smoke: pelvok-bench"
 echo "tools-smoke: suggestions with and without indexes, whole evaluation text"
 PELVOK_EVAL_PARAGRAPHS=${PELVOK_EVAL_PARAGRAPHS:-all} PELVOK_EVAL_DICTIONARY=empty \
   "$build/tests/tools/tools_tests" --gtest_filter='Typist.IndexesChangeNoSuggestionAfterAnyKey'
+
+# The counts stop at six rows: no suggestion may change, after any key of the
+# whole text, from the starter dictionary when set-up made it.
+echo "tools-smoke: suggestions with counts stopping at six and counting all, whole evaluation text"
+PELVOK_EVAL_PARAGRAPHS=${PELVOK_EVAL_PARAGRAPHS:-all} \
+  "$build/tests/tools/tools_tests" --gtest_filter='Typist.CountsStoppingAtSixChangeNoSuggestionAfterAnyKey'

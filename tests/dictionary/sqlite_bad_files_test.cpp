@@ -113,7 +113,7 @@ TEST_F(BadFilesTest, AReadOnlyDictionary) {
         ASSERT_EQ(seteuid(0), 0);
     }
     DictionaryStore store(db);
-    EXPECT_EQ(db.queryInt(statements::P4()), 300);
+    EXPECT_EQ(db.queryInt(statements::WordExportCount()), 300);
     const Failure readOnly{8, "SQLITE_READONLY[8]: attempt to write a readonly database"};
     EXPECT_EQ(failureOf([&] { store.LearnWord("nueva", "nueva"); }), readOnly);
     EXPECT_EQ(failureOf([&] { store.LearnWord("palabra7", "palabra7"); }), readOnly);
@@ -133,11 +133,12 @@ TEST_F(BadFilesTest, ADictionaryLockedByAnotherConnection) {
     db.setBusyWait(1);
     db.open(path);
     DictionaryStore store(db);
-    EXPECT_EQ(failureOf([&] { db.queryInt(statements::P4()); }), (Failure{5, "SQLITE_BUSY[5]: "}));
+    EXPECT_EQ(failureOf([&] { db.queryInt(statements::WordExportCount()); }),
+              (Failure{5, "SQLITE_BUSY[5]: "}));
     EXPECT_EQ(failureOf([&] { store.DeleteWord("palabra7"); }),
               (Failure{5, "SQLITE_BUSY[5]: database is locked"}));
     other.executeUpdate("commit;");
-    EXPECT_EQ(db.queryInt(statements::P4()), 300);
+    EXPECT_EQ(db.queryInt(statements::WordExportCount()), 300);
 
     // A reader in the middle of its query keeps writers of other connections out.
     SqliteQuery reading = other.runQuery(statements::P5());
@@ -145,7 +146,7 @@ TEST_F(BadFilesTest, ADictionaryLockedByAnotherConnection) {
               (Failure{5, "SQLITE_BUSY[5]: database is locked"}));
     reading.finalize();
     store.LearnWord("nueva", "nueva");
-    EXPECT_EQ(other.queryInt(statements::P4()), 301);
+    EXPECT_EQ(other.queryInt(statements::WordExportCount()), 301);
 }
 
 }  // namespace

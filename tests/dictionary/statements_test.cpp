@@ -45,39 +45,51 @@ const TextCase kTexts[] = {
     {AgePairs(), "UPDATE siguientes SET repSig = repSig/2;"},
     {DeleteWord("l!home"), "DELETE FROM palabras WHERE pSinAcento = 'l!home';"},
     {DeleteSuccessors("cancion"), "DELETE FROM siguientes WHERE sSinAcento = 'cancion';"},
-    {CountFrequentWords(), "SELECT count(palabra) FROM palabras WHERE pSinAcento LIKE '__%';"},
+    {CountFrequentWords(),
+     "SELECT count(palabra) FROM (SELECT palabra FROM palabras WHERE pSinAcento LIKE '__%' AND "
+     "palabra IS NOT NULL LIMIT 6);"},
     {FrequentWords(),
      "SELECT palabra FROM palabras WHERE pSinAcento LIKE '__%' ORDER BY repPal DESC, palabra ASC "
      "LIMIT 6;"},
-    {P1("can"), "SELECT count(palabra) FROM palabras WHERE pSinAcento LIKE 'can_%';"},
+    {P1("can"),
+     "SELECT count(palabra) FROM (SELECT palabra FROM palabras WHERE pSinAcento LIKE 'can_%' AND "
+     "palabra IS NOT NULL LIMIT 6);"},
     {P2("can"),
      "SELECT palabra FROM palabras WHERE pSinAcento LIKE 'can_%' ORDER BY repPal DESC, palabra "
      "ASC LIMIT 6;"},
     {P3("can"),
-     "SELECT count(palabra) FROM palabras WHERE pSinAcento LIKE 'can_%' ORDER BY repPal DESC;"},
-    {P4(), "SELECT count(palabra) FROM palabras WHERE  pSinAcento LIKE '_%';"},
+     "SELECT count(palabra) FROM (SELECT palabra FROM palabras WHERE pSinAcento LIKE 'can_%' AND "
+     "palabra IS NOT NULL LIMIT 6);"},
+    {P4(),
+     "SELECT count(palabra) FROM (SELECT palabra FROM palabras WHERE pSinAcento LIKE '_%' AND "
+     "palabra IS NOT NULL LIMIT 6);"},
     {P5(),
      "SELECT palabra FROM palabras WHERE pSinAcento LIKE '_%' ORDER BY repPal DESC, palabra ASC "
      "LIMIT 6;"},
     {N1("la", "ca"),
-     "SELECT count(siguiente) FROM siguientes WHERE palabra = 'la' AND sSinAcento LIKE 'ca_%';"},
+     "SELECT count(siguiente) FROM (SELECT siguiente FROM siguientes WHERE palabra = 'la' AND "
+     "sSinAcento LIKE 'ca_%' AND siguiente IS NOT NULL LIMIT 6);"},
     {N2("la", "ca"),
      "SELECT siguiente FROM siguientes WHERE palabra = 'la' AND sSinAcento LIKE 'ca_%' ORDER BY "
      "repSig DESC, siguiente ASC LIMIT 6;"},
     {N3("hola"),
-     "SELECT count(siguiente) FROM siguientes WHERE palabra = 'hola' AND sSinAcento LIKE '__%';"},
+     "SELECT count(siguiente) FROM (SELECT siguiente FROM siguientes WHERE palabra = 'hola' AND "
+     "sSinAcento LIKE '__%' AND siguiente IS NOT NULL LIMIT 6);"},
     {N4("hola"),
      "SELECT siguiente FROM siguientes WHERE palabra = 'hola' AND sSinAcento LIKE '__%' ORDER BY "
      "repSig DESC, siguiente ASC LIMIT 6;"},
     {S1(),
-     "SELECT count(siguiente) FROM siguientes WHERE palabra = '.' AND sSinAcento LIKE '__%';"},
+     "SELECT count(siguiente) FROM (SELECT siguiente FROM siguientes WHERE palabra = '.' AND "
+     "sSinAcento LIKE '__%' AND siguiente IS NOT NULL LIMIT 6);"},
     {S2(),
      "SELECT siguiente FROM siguientes WHERE palabra = '.' AND sSinAcento LIKE '__%' ORDER BY "
      "repSig DESC, siguiente ASC LIMIT 6;"},
     {S3("h"),
-     "SELECT count(siguiente) FROM siguientes WHERE palabra = '.' AND sSinAcento LIKE 'h_%';"},
+     "SELECT count(siguiente) FROM (SELECT siguiente FROM siguientes WHERE palabra = '.' AND "
+     "sSinAcento LIKE 'h_%' AND siguiente IS NOT NULL LIMIT 6);"},
     {S3(""),
-     "SELECT count(siguiente) FROM siguientes WHERE palabra = '.' AND sSinAcento LIKE '_%';"},
+     "SELECT count(siguiente) FROM (SELECT siguiente FROM siguientes WHERE palabra = '.' AND "
+     "sSinAcento LIKE '_%' AND siguiente IS NOT NULL LIMIT 6);"},
     {S4("h"),
      "SELECT siguiente FROM siguientes WHERE palabra = '.' AND sSinAcento LIKE 'h_%' ORDER BY "
      "repSig DESC, siguiente ASC LIMIT 6;"},

@@ -166,9 +166,26 @@ TEST(CleanWord, KeepsTheFirstThirtyOneCharacters) {
 }
 
 TEST(CleanWord, DerivedFormsOfAWord) {
-    const std::string word = "\xC1RBOL\xC9S,";  // ÁRBOLÉS,
-    EXPECT_EQ(CleanWord(FoldAccents(word)), "arboles");
-    EXPECT_EQ(CleanWordKeepAccents(LowerAccentedCapitals(word)), "\xC1rbol\xE9s");
+    struct Case {
+        const char* word;
+        const char* accentFree;
+        const char* stored;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"\xC1RBOL\xC9S,", "arboles", "\xC1rbol\xE9s"},  // ÁRBOLÉS,
+        // Ñ and Ç in capitals are lowered in both forms, as in a word typed
+        // in small letters.
+        {"ESPA\xD1" "A", "espa\xF1" "a", "espa\xF1" "a"},
+        {"\xD1" "AND\xDA", "\xF1" "andu", "\xF1" "and\xFA"},
+        {"FRAN\xC7" "ES", "fran\xE7" "es", "fran\xE7" "es"},
+        {"espa\xF1" "a", "espa\xF1" "a", "espa\xF1" "a"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        EXPECT_EQ(AccentFreeForm(c.word), c.accentFree) << c.word;
+        EXPECT_EQ(StoredForm(c.word), c.stored) << c.word;
+    }
 }
 
 TEST(DeadKeys, CombineAndSplitAreInverse) {

@@ -1,12 +1,15 @@
 // The typist on the real keyboard: the target receives exactly the text, and
-// the dictionary's indexes change no suggestion after any key.
+// neither the dictionary's indexes nor counts that stop at six change any
+// suggestion after any key.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "dictionary/statements.h"
 #include "tests/tools/tool_files.h"
 #include "tools/toolbox/text_codec.h"
 #include "tools/typist/keyboard_session.h"
@@ -57,7 +60,10 @@ TEST(Typist, TheTargetReceivesExactlyTheText) {
 // PELVOK_EVAL_PARAGRAPHS sets how many paragraphs are typed ("all" for the
 // whole text), and PELVOK_EVAL_DICTIONARY=empty starts from an empty
 // dictionary instead of the starter one (the keyboard learns as it goes).
-TEST(Typist, IndexesChangeNoSuggestionAfterAnyKey) {
+// Types the text twice, on copies of the dictionary, with `setUp` run for
+// each, and compares the line and the six keys after every key.
+void compareAfterEveryKey(const std::function<void(bool second, typist::KeyboardSession&)>& setUp,
+                          Indexes secondIndexes) {
     const std::string starter = PELVOK_SOURCE_DIR "/deps/starter/";
     std::vector<std::string> paragraphs = kParagraphs;
     const bool haveText = std::filesystem::exists(starter + "eval.txt");
@@ -75,11 +81,12 @@ TEST(Typist, IndexesChangeNoSuggestionAfterAnyKey) {
     if (limit < paragraphs.size()) paragraphs.resize(limit);
 
     TempFolder folder;
-    auto run = [&](Indexes indexes, const std::string& name) {
-        const std::string file = folder.file(name);
+    auto run = [&](bool second) {
+        const std::string file = folder.file(second ? "b.dic" : "a.dic");
         if (haveStarter) std::filesystem::copy_file(starter + "default.dic", file);
-        typist::KeyboardSession session(file, indexes, false);
+        typist::KeyboardSession session(file, second ? secondIndexes : Indexes::Ensure, false);
         session.keyboard().database.executeUpdate("PRAGMA synchronous = OFF;");
+        setUp(second, session);
         typist::Typist typist(session, true);
         std::vector<std::string> shown;
         typist.afterEachKey([&] {
@@ -90,14 +97,25 @@ TEST(Typist, IndexesChangeNoSuggestionAfterAnyKey) {
         for (const std::string& p : paragraphs) typist.typeParagraph(p);
         return shown;
     };
-    const std::vector<std::string> with = run(Indexes::Ensure, "con.dic");
-    const std::vector<std::string> without = run(Indexes::Drop, "sin.dic");
-    ASSERT_EQ(with.size(), without.size());
-    for (std::size_t key = 0; key < with.size(); ++key)
-        ASSERT_EQ(toolbox::utf8ForMessages(with[key]), toolbox::utf8ForMessages(without[key]))
+    const std::vector<std::string> first = run(false);
+    const std::vector<std::string> second = run(true);
+    ASSERT_EQ(first.size(), second.size());
+    for (std::size_t key = 0; key < first.size(); ++key)
+        ASSERT_EQ(toolbox::utf8ForMessages(first[key]), toolbox::utf8ForMessages(second[key]))
             << "after key " << key;
-    std::printf("compared the suggestions after %zu keys of %zu paragraphs\n", with.size(),
+    std::printf("compared the suggestions after %zu keys of %zu paragraphs\n", first.size(),
                 paragraphs.size());
+}
+
+TEST(Typist, IndexesChangeNoSuggestionAfterAnyKey) {
+    compareAfterEveryKey([](bool, typist::KeyboardSession&) {}, Indexes::Drop);
+}
+
+TEST(Typist, CountsStoppingAtSixChangeNoSuggestionAfterAnyKey) {
+    compareAfterEveryKey(
+        [](bool second, typist::KeyboardSession&) { statements::CapCounts(!second); },
+        Indexes::Ensure);
+    statements::CapCounts(true);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ using typing_test::Rows;
 using typing_test::Slots;
 using typing_test::standardWords;
 using typing_test::TypingTest;
+using typing_test::withShift;
 
 using DeleteWordTest = TypingTest;
 
@@ -72,6 +73,20 @@ TEST_F(DeleteWordTest, RemovesEveryAccentVariantAndThePairsItEnds) {
         EXPECT_EQ(words().size() + c.wordsGone.size(), wordsBefore.size());
         EXPECT_EQ(keyboard.suggestions, c.keysAfter);
     }
+}
+
+TEST_F(DeleteWordTest, AWordTypedInCapitalsWithNTildeIsOneWordAndGoesWhole) {
+    const std::string spain = std::string("espa") + '\xF1' + 'a';
+    CPelvokDlg& keyboard = startWith(nullptr);
+    for (const char c : spain) press(withShift(static_cast<unsigned char>(c)));
+    type(" " + spain + " ");
+    EXPECT_EQ(words(), (Rows{spain + "|" + spain + "|2"}));
+
+    type("esp");
+    EXPECT_EQ(keyboard.suggestions, (Slots{spain, "", "", "", "", ""}));
+    makeCurrent(keyboard, suggestion_key::kFirst);
+    keyboard.DeleteSuggestedWord();
+    EXPECT_EQ(words(), Rows{});
 }
 
 }  // namespace

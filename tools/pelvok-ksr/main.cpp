@@ -6,7 +6,8 @@
 // Checks that the target application received exactly the text, and prints
 // the clicks per character, the keystroke savings against the same keyboard
 // with empty suggestion keys, the share of words completed from a
-// suggestion and the share of the suggestions shown that were taken.
+// suggestion, the share of the suggestions shown that were taken, and the
+// rows of the dictionary that no typing should learn, before and after.
 #include <unistd.h>
 
 #include <cstdio>
@@ -15,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/SqliteDatabase.h"
+#include "dictionary/statements.h"
 #include "tools/toolbox/command_line.h"
 #include "tools/toolbox/files.h"
 #include "tools/toolbox/temp_folder.h"
@@ -39,6 +42,12 @@ typist::TypingCounts typeAll(const std::vector<std::string>& paragraphs,
     }
     if (isatty(STDERR_FILENO)) std::fprintf(stderr, "\r%40s\r", "");
     return typist.counts();
+}
+
+int junkRows(const std::string& dictionary) {
+    SqliteDatabase db;
+    db.open(dictionary);
+    return db.queryInt(statements::CountJunkRows());
 }
 
 double share(std::size_t part, std::size_t whole) {
@@ -85,6 +94,8 @@ int measure(const std::string& textPath, const std::string& dictionary, long lon
     std::printf("suggestions taken of those shown: %.2f%% (%zu of %zu)\n",
                 share(with.suggestionsTaken, with.suggestionsShown), with.suggestionsTaken,
                 with.suggestionsShown);
+    std::printf("junk rows: %d in the dictionary, %d after typing the text\n",
+                dictionary.empty() ? 0 : junkRows(dictionary), junkRows(learning));
     return 0;
 }
 

@@ -85,8 +85,8 @@ std::size_t seedWords(SqliteDatabase& db, const std::string& listPath, std::size
         if (word.empty()) continue;
         ++rank;
         std::replace(word.begin(), word.end(), '\'', '!');
-        const std::string folded = CleanWord(FoldAccents(word));
-        const std::string stored = CleanWordKeepAccents(LowerAccentedCapitals(word));
+        const std::string folded = AccentFreeForm(word);
+        const std::string stored = StoredForm(word);
         if (folded.empty() || stored.empty()) continue;
         const std::string count = std::to_string(SeedCount(rank, textWords));
         const std::string f = statements::Quote(folded);
