@@ -91,6 +91,9 @@ public:
     virtual Rect workArea(WindowId window) = 0;
     // Pixels per inch of the screen; 96 is 100 %.
     virtual int screenDpi() = 0;
+    // Whether the control with the focus in the foreground window's thread
+    // is a password field (an edit control with ES_PASSWORD).
+    virtual bool focusIsPassword() = 0;
     virtual WindowId foregroundWindow() = 0;
     // GetActiveWindow as the keyboard's thread sees it.
     virtual WindowId activeWindow() = 0;

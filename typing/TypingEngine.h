@@ -53,6 +53,8 @@ public:
     // The last key typed a dead-key accent that waits for its letter; the
     // echo shows it before the marker.
     bool deadKeyPending = false;
+    // Learning paused by the user: suggestions still come, nothing is learned.
+    bool learningPaused = false;
 
 protected:
     // The exit command: ends the keyboard, saving what it must.

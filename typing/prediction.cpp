@@ -13,12 +13,13 @@ void TypingEngine::UpdateSuggestions(std::uint8_t code, const std::string& line,
     // Blank before learning, so that a learning failure leaves no stale word
     // to complete a fragment with.
     if (plan.fill == FillRule::Blank) suggestions.fill("");
-    if (!dictionaryAvailable()) {
-        // Nothing to learn into and nothing to offer.
+    if (!dictionaryAvailable() || platform_.windows.focusIsPassword()) {
+        // Nothing to learn into and nothing to offer; and nothing typed into
+        // a password field is learned or completed.
         suggestions.fill("");
         return;
     }
-    if (!plan.learning.empty()) {
+    if (!plan.learning.empty() && !learningPaused) {
         // A word and its pair are learned together or not at all, with one
         // commit to disk.
         LearningTransaction learning(database);

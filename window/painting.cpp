@@ -12,6 +12,8 @@ namespace {
 
 // Windows-1252 horizontal ellipsis.
 constexpr char kEllipsis = '\x85';
+// Before the dictionary's name while learning is paused.
+constexpr const char* kPausedLabel = "sin aprender \xB7 ";
 
 // Shown when a repaint cannot get the memory to compose the window in.
 constexpr const char* kOutOfMemory = "Error, no hay memoria / Error, not enougth memory.";
@@ -130,8 +132,10 @@ void CPelvokDlg::paint() {
         drawSuggestions(*surface, s);
 
     surface->selectFont(platform::FontSpec{scaled(11, s), 700, false});
-    surface->drawText(dictionaryName, scaledBox(133, 241, 315, 255, s), platform::Align::Right,
-                      true);
+    // A paused dictionary says so where its name is.
+    const std::string name =
+        learningPaused ? std::string(kPausedLabel) + dictionaryName : dictionaryName;
+    surface->drawText(name, scaledBox(133, 241, 315, 255, s), platform::Align::Right, true);
     drawDwellProgress(*surface, s);
 
     platform_.graphics.present(*surface);

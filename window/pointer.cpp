@@ -99,6 +99,7 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
             if (!largestSizeFits()) disabled.push_back(ID_SIZE_EXTRA_BIG);
             std::vector<int> checked;
             if (dwellTime > 0) checked.push_back(ID_DWELL);
+            if (learningPaused) checked.push_back(ID_PAUSE_LEARNING);
             chosen = showContextMenu(IDR_MENU_SIZE, disabled, checked);
         }
         platform().windows.setActiveWindow(active);
@@ -127,6 +128,9 @@ void CPelvokDlg::OnCommand(int id) {
             applySize(id - ID_SIZE_SMALL + 1);
         } else if (id == ID_DWELL) {
             toggleDwell();
+        } else if (id == ID_PAUSE_LEARNING) {
+            learningPaused = !learningPaused;
+            platform().framework.invalidate(nullptr);
         }
     });
 }

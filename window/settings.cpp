@@ -62,6 +62,7 @@ void save(platform::Settings& settings, const Values& values) {
     saveNumber(settings, kDwellTime, values.dwellTime);
     saveNumber(settings, kDwellRadius, values.dwellRadius);
     saveNumber(settings, kDwellRepeat, values.dwellRepeat);
+    saveNumber(settings, kLearningPaused, values.learningPaused);
 }
 
 }  // namespace settings

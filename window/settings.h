@@ -56,6 +56,8 @@ struct Number {
 inline constexpr Number kDwellTime{"DwellTime", 0, 300, 3000, true};
 inline constexpr Number kDwellRadius{"DwellRadius", 10, 0, 100, false};
 inline constexpr Number kDwellRepeat{"DwellRepeat", 0, 300, 10000, true};
+// 1 while learning is paused.
+inline constexpr Number kLearningPaused{"LearningPaused", 0, 0, 1, false};
 // A missing value, or one that is no number, gives the fallback; a number
 // out of range is brought to the nearest end of it.
 int readNumber(platform::Settings& settings, const Number& number);
@@ -71,6 +73,7 @@ struct Values {
     int dwellTime;
     int dwellRadius;
     int dwellRepeat;
+    int learningPaused;
 };
 void save(platform::Settings& settings, const Values& values);
 

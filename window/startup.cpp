@@ -142,6 +142,7 @@ void CPelvokDlg::readSettings() {
     dwellTime = settings::readNumber(settings, settings::kDwellTime);
     dwellRadius = settings::readNumber(settings, settings::kDwellRadius);
     dwellRepeat = settings::readNumber(settings, settings::kDwellRepeat);
+    learningPaused = settings::readNumber(settings, settings::kLearningPaused) == 1;
 
     const std::optional<std::string> path =
         settings.readValue(kSettingsKey, settings::kDictionaryPath);
@@ -230,7 +231,7 @@ void CPelvokDlg::exitKeyboard() {
     if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
     settings::save(platform_.settings,
                    {position, zoom, layout->getLetterLayout(), dictionaryPath, dictionaryName,
-                    dwellTime, dwellRadius, dwellRepeat});
+                    dwellTime, dwellRadius, dwellRepeat, learningPaused ? 1 : 0});
     database.close();
     platform_.framework.endDialog();
 }

@@ -29,6 +29,15 @@ SimWindows::SimWindows(int screenWidth, int screenHeight, int dpi) : dpi(dpi) {
     setScreenSize(screenWidth, screenHeight);
 }
 
+bool SimWindows::focusIsPassword() {
+    const SimWindow* shown = find(foreground);
+    return shown != nullptr && shown->passwordFocus;
+}
+
+void SimWindows::setPasswordFocus(WindowId window, bool password) {
+    if (SimWindow* shown = find(window)) shown->passwordFocus = password;
+}
+
 platform::Rect SimWindows::workArea(WindowId window) {
     const SimWindow* shown = find(window);
     if (!shown) return monitors.front().work;

@@ -30,6 +30,7 @@ struct SimWindow {
     bool maximised = false;
     bool minimised = false;
     bool alive = true;
+    bool passwordFocus = false;
     KeystrokeSink* sink = nullptr;
 };
 
@@ -59,6 +60,9 @@ public:
     int screenHeight() override { return height; }
     platform::Rect workArea(platform::WindowId window) override;
     int screenDpi() override { return dpi; }
+    bool focusIsPassword() override;
+    // For tests: the focus of the window's thread is in a password field.
+    void setPasswordFocus(platform::WindowId window, bool password);
     platform::WindowId foregroundWindow() override { return foreground; }
     platform::WindowId activeWindow() override;
     void setActiveWindow(platform::WindowId window) override;

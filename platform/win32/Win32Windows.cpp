@@ -20,6 +20,19 @@ platform::Rect Win32Windows::workArea(platform::WindowId window) {
                           info.rcWork.bottom};
 }
 
+bool Win32Windows::focusIsPassword() {
+    HWND foreground = GetForegroundWindow();
+    if (!foreground) return false;
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &info) ||
+        !info.hwndFocus)
+        return false;
+    char name[16] = {};
+    GetClassNameA(info.hwndFocus, name, sizeof(name));
+    return lstrcmpiA(name, "Edit") == 0 && (GetWindowLongA(info.hwndFocus, GWL_STYLE) & ES_PASSWORD);
+}
+
 int Win32Windows::screenDpi() {
     HDC screen = GetDC(nullptr);
     if (!screen) return 96;

@@ -11,6 +11,7 @@ public:
     int screenHeight() override;
     platform::Rect workArea(platform::WindowId window) override;
     int screenDpi() override;
+    bool focusIsPassword() override;
     platform::WindowId foregroundWindow() override;
     platform::WindowId activeWindow() override;
     void setActiveWindow(platform::WindowId window) override;

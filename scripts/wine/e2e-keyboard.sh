@@ -43,12 +43,17 @@ expect_pixels() {
 }
 
 # The target, then the keyboard with fresh settings started in the folder
-# `run`, waited for until it is up and the target keeps the focus.
+# `run`, waited for until it is up and the target keeps the focus. Settings
+# given as NAME=VALUE after the three are written before the start.
 start_fresh() {
-  local bin=$1 exe=$2 run=$3
+  local bin=$1 exe=$2 run=$3 value
+  shift 3
   rm -rf "$run"
   mkdir -p "$run"
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+  for value in "$@"; do
+    wine reg add "$settings_key" /v "${value%%=*}" /t REG_SZ /d "${value#*=}" /f >/dev/null
+  done
   # The pointer away from the keyboard: hovering makes the key under it current.
   xdotool mousemove 1270 10
   start_program target "$bin/pelvok-e2e-target.exe"
@@ -234,3 +239,29 @@ e2e_dpi() {
   wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
 }
+
+# Dwell selection: the pointer brought onto a key and left there types it;
+# the bar on the key shows the rest growing.
+e2e_dwell() {
+  local bin=$1 exe=$2 run=$3 centre
+  start_fresh "$bin" "$exe" "$run" DwellTime=1000
+  for name in h o; do
+    centre=$(drive print-key-centre "$name" | sed -n 's/^centre //p')
+    xdotool mousemove $centre
+    sleep 0.5
+    [[ $name == o ]] && screenshot dwell-progress
+    sleep 1
+  done
+  drive expect-text ho : expect-focus
+  # The key stays pressed once: resting on longer types nothing more.
+  sleep 1.5
+  drive expect-text ho
+  xdotool mousemove 1270 10
+  drive press Power
+  wait_program pelvok
+  expect "the dwell time kept" 1000 "$(setting DwellTime)"
+  drive close-target
+  wait_program target
+  wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+}
+

@@ -109,6 +109,7 @@ if [[ -f $keyboard_exe ]]; then
   e2e_layouts "$bin" "$keyboard_exe" "$out/run-layouts"
   pictures=$(sed -n 's/^PELVOK_PICTURES_DIR:PATH=//p' "${keyboard_exe%/window/pelvok.exe}/CMakeCache.txt")
   e2e_dpi "$bin" "$keyboard_exe" "$out/run-dpi" "$pictures"
+  e2e_dwell "$bin" "$keyboard_exe" "$out/run-dwell"
   e2e_installer "$bin" "$cross"
 else
   echo "  (no window/pelvok.exe yet: the real keyboard's scenario waits for it)" >&2

@@ -281,7 +281,9 @@ void checkResources(const std::string& exe) {
                           {32773, 32774, "Peque\xF1o / Small"},
                           {32773, 32775, "Mediano / Medium"},
                           {32773, 32776, "Grande  / Big"},
-                          {32773, 32777, "Extra grande / Extra big"}};
+                          {32773, 32777, "Extra grande / Extra big"},
+                          {32773, 32778, "Pulsar al posarse / Dwell"},
+                          {32773, 32779, "Pausar el aprendizaje / Pause learning"}};
     bool menusOk = true;
     for (const Item& item : items) {
         HMENU menu = LoadMenuA(module, MAKEINTRESOURCEA(item.menu));
@@ -296,9 +298,12 @@ void checkResources(const std::string& exe) {
         if (menu) DestroyMenu(menu);
     }
     HMENU size = LoadMenuA(module, MAKEINTRESOURCEA(32773));
-    if (!size || GetMenuItemCount(GetSubMenu(size, 0)) != 5 ||
-        !(GetMenuState(GetSubMenu(size, 0), 3, MF_BYPOSITION) & MF_SEPARATOR)) {
-        fail("menu 32773 is not four items with a separator before the last");
+    // The four sizes with a separator before the last, then a separator and
+    // the two switches.
+    if (!size || GetMenuItemCount(GetSubMenu(size, 0)) != 8 ||
+        !(GetMenuState(GetSubMenu(size, 0), 3, MF_BYPOSITION) & MF_SEPARATOR) ||
+        !(GetMenuState(GetSubMenu(size, 0), 5, MF_BYPOSITION) & MF_SEPARATOR)) {
+        fail("menu 32773 is not the four sizes, a separator and the two switches");
         menusOk = false;
     }
     if (menusOk) ok("menus 32771 and 32773");
