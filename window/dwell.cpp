@@ -107,9 +107,12 @@ void CPelvokDlg::drawDwellProgress(platform::Surface& surface, float s) {
     const double progress = dwellProgress();
     if (progress <= 0 || dwell_.row < 0 || dwell_.row >= layout->lineCount()) return;
     const Key key = layout->line(dwell_.row).keyAtColumn(dwell_.column);
-    const int left = static_cast<int>(key.getPoint1().getX() * s) + 2;
-    const int right = static_cast<int>(key.getPoint2().getX() * s) - 1;
-    const int bottom = static_cast<int>(key.getPoint2().getY() * s) - 1;
+    // Inside the frame the hovered key gets, which is as many pixels deep as
+    // it has rings.
+    const int inset = (zoom == 4 ? 6 : 4) + 2;
+    const int left = static_cast<int>(key.getPoint1().getX() * s) + inset;
+    const int right = static_cast<int>(key.getPoint2().getX() * s) - inset + 1;
+    const int bottom = static_cast<int>(key.getPoint2().getY() * s) - inset + 1;
     const int height = std::max(3, static_cast<int>(5 * s));
     const int width = static_cast<int>((right - left) * progress);
     surface.fillRect(platform::Rect{left, bottom - height, left + width, bottom}, kDwellColour);

@@ -42,7 +42,7 @@ drive() {
 }
 
 start_program() {
-  wine "$2" >"$out/$1.log" 2>&1 &
+  wine "$2" "${@:3}" >"$out/$1.log" 2>&1 &
   pids[$1]=$!
 }
 
@@ -110,6 +110,7 @@ if [[ -f $keyboard_exe ]]; then
   pictures=$(sed -n 's/^PELVOK_PICTURES_DIR:PATH=//p' "${keyboard_exe%/window/pelvok.exe}/CMakeCache.txt")
   e2e_dpi "$bin" "$keyboard_exe" "$out/run-dpi" "$pictures"
   e2e_dwell "$bin" "$keyboard_exe" "$out/run-dwell"
+  e2e_password "$bin" "$keyboard_exe" "$out/run-password"
   e2e_installer "$bin" "$cross"
 else
   echo "  (no window/pelvok.exe yet: the real keyboard's scenario waits for it)" >&2

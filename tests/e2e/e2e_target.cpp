@@ -1,17 +1,19 @@
 // The application the keyboard types into: one window with an edit control
-// that has the focus. The end-to-end driver reads the edit's text.
+// that has the focus. The end-to-end driver reads the edit's text. Started
+// with the argument "password", the edit control is a password field.
 #include <windows.h>
 
 namespace {
 
 HWND edit = nullptr;
+DWORD editStyle = 0;
 
 LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
             edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                                   WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 360, 26, window,
-                                   reinterpret_cast<HMENU>(1), nullptr, nullptr);
+                                   WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | editStyle, 10, 10, 360,
+                                   26, window, reinterpret_cast<HMENU>(1), nullptr, nullptr);
             return 0;
         case WM_SETFOCUS:
             SetFocus(edit);
@@ -29,7 +31,8 @@ LRESULT CALLBACK targetProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    if (commandLine && lstrcmpiA(commandLine, "password") == 0) editStyle = ES_PASSWORD;
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = targetProc;
     windowClass.hInstance = instance;

@@ -124,8 +124,9 @@ TEST_F(DwellTest, TheProgressGrowsOnTheKeyAtEverySize) {
         CPelvokDlg& keyboard = startDwelling("1000");
         const float s = keyboard.layout->getScale();
         const Key q = keyOf('q');
+        const int inset = keyboard.zoom == 4 ? 8 : 6;  // inside the frame's rings
         const int keyWidth = static_cast<int>(q.getPoint2().getX() * s) -
-                             static_cast<int>(q.getPoint1().getX() * s) - 3;
+                             static_cast<int>(q.getPoint1().getX() * s) - 2 * inset + 1;
         moveTo(pointOf('q'));
         EXPECT_EQ(barWidth(), -1) << "nothing drawn before the rest";
         wait(250);
@@ -133,6 +134,11 @@ TEST_F(DwellTest, TheProgressGrowsOnTheKeyAtEverySize) {
         wait(500);
         EXPECT_NEAR(barWidth(), keyWidth * 3 / 4, 2);
         EXPECT_NEAR(keyboard.dwellProgress(), 0.75, 0.01);
+        // Seen on the window, inside the frame the hovered key has.
+        const raster::Image& shown = desktop().graphics().windowImage();
+        const platform::Point onQ = pointOf('q');
+        const int barY = static_cast<int>(q.getPoint2().getY() * s) - inset - 1;
+        EXPECT_EQ(shown.pixel(onQ.x - keyWidth / 4, barY), (raster::Color{0, 150, 60}));
         wait(300);
         EXPECT_EQ(barWidth(), -1) << "pressed: the bar goes";
     }
