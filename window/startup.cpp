@@ -122,6 +122,7 @@ void CPelvokDlg::initialise() {
     if (position == 6) position = 1;
     placeWindow(position);
     platform_.framework.invalidate(nullptr);
+    scanning.start(scanSettings);
 }
 
 void CPelvokDlg::readSettings() {
@@ -139,6 +140,7 @@ void CPelvokDlg::readSettings() {
     if (zoomRead && zoom == sizes::kSteps && !largestSizeFits())
         zoom = sizes::kSteps - 1;
     layout->setLetterLayout(settings::readDigit(settings, settings::kLetterLayoutDigit));
+    scanSettings = settings::readScanning(settings);
 
     const std::optional<std::string> path =
         settings.readValue(kSettingsKey, settings::kDictionaryPath);
@@ -214,6 +216,7 @@ void CPelvokDlg::openDictionaryOrDefault() {
 
 void CPelvokDlg::OnClose() {
     if (!layout) return;
+    scanning.stop();
     // The file dialog runs in a loop of its own; left up, it would keep the
     // process alive after the keyboard has gone.
     if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
@@ -224,9 +227,10 @@ void CPelvokDlg::OnClose() {
 
 void CPelvokDlg::exitKeyboard() {
     ending_ = true;
+    scanning.stop();
     if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
-    settings::save(platform_.settings, {position, zoom, layout->getLetterLayout(),
-                                        dictionaryPath, dictionaryName});
+    settings::save(platform_.settings, {position, zoom, layout->getLetterLayout(), dictionaryPath,
+                                        dictionaryName, scanSettings});
     database.close();
     platform_.framework.endDialog();
 }
