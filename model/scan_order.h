@@ -18,7 +18,7 @@ enum class Order {
 
 // The order the keyboard scans in: the one that costs fewest steps
 // (pelvok-ksr --scanning).
-inline constexpr Order kChosen = Order::TopDown;
+inline constexpr Order kChosen = Order::LettersFirst;
 
 // The rows holding at least one key, in scanning order.
 std::vector<int> rows(const KeyboardLayout& layout, Order order = kChosen);

@@ -43,12 +43,18 @@ expect_pixels() {
 }
 
 # The target, then the keyboard with fresh settings started in the folder
-# `run`, waited for until it is up and the target keeps the focus.
+# `run`, waited for until it is up and the target keeps the focus. Pairs of
+# NAME VALUE after `run` are settings written before the start.
 start_fresh() {
   local bin=$1 exe=$2 run=$3
+  shift 3
   rm -rf "$run"
   mkdir -p "$run"
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+  while (($#)); do
+    wine reg add "$settings_key" /v "$1" /t REG_SZ /d "$2" /f >/dev/null
+    shift 2
+  done
   # The pointer away from the keyboard: hovering makes the key under it current.
   xdotool mousemove 1270 10
   start_program target "$bin/pelvok-e2e-target.exe"
@@ -232,5 +238,39 @@ e2e_dpi() {
   drive close-target
   wait_program target
   wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
+  wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+}
+
+# Two-switch scanning: X (virtual key 0x58) moves the frame, F7 presses,
+# both sent by the real keyboard to the target in front, which never sees
+# them. A click anywhere on the keyboard is the press too. Closed, the
+# keyboard gives X back to the target.
+e2e_scanning() {
+  local bin=$1 exe=$2 run=$3
+  start_fresh "$bin" "$exe" "$run" Scanning 2 SwitchKey 118 MoveKey 88
+  # The frame starts on row 3, Caps Lock to '.' (the letters first): one
+  # frame round the whole row (x 3 to 413, y 129 to 156 in the window at
+  # 430, 738), its outer ring one pixel outside.
+  sleep 0.5
+  screenshot scanning
+  expect_pixels "$out/scanning.png" 0,0,255 "the scanning frame round the row q to ." \
+    432 866 640 866 844 866 432 895 640 895 844 895 432 880 844 880
+  # Picked, one move from Caps Lock to q, pressed.
+  xdotool key F7 x F7
+  drive expect-text q : expect-focus
+  # Back at row 3: a move to row 4, a click on the text line picks it, a
+  # move from SHIFT to a and a click on the far corner types it.
+  xdotool key x
+  xdotool mousemove 440 745 click 1
+  xdotool key x
+  xdotool mousemove 845 990 click 1
+  drive expect-text qa : expect-focus
+  drive close
+  wait_program pelvok
+  xdotool mousemove 1270 10
+  xdotool key x
+  drive expect-text qax
+  drive close-target
+  wait_program target
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
 }

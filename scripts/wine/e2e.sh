@@ -110,6 +110,7 @@ if [[ -f $keyboard_exe ]]; then
   pictures=$(sed -n 's/^PELVOK_PICTURES_DIR:PATH=//p' "${keyboard_exe%/window/pelvok.exe}/CMakeCache.txt")
   e2e_dpi "$bin" "$keyboard_exe" "$out/run-dpi" "$pictures"
   e2e_installer "$bin" "$cross"
+  e2e_scanning "$bin" "$keyboard_exe" "$out/run-scanning"
 else
   echo "  (no window/pelvok.exe yet: the real keyboard's scenario waits for it)" >&2
 fi

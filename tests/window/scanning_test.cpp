@@ -3,6 +3,7 @@
 // the switch keys are taken at start and given back at the end.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -52,13 +53,28 @@ protected:
                std::to_string(keys.back().getPoint2().getY());
     }
     std::uint8_t currentCode() { return window().layout->currentKey().getVirtualKey(); }
+    // The row at a place of the scanning order, and the place of a row.
+    int rowAt(int place) { return scan_order::rows(*window().layout)[place]; }
+    int placeOf(int row) {
+        const std::vector<int> rows = scan_order::rows(*window().layout);
+        return static_cast<int>(std::find(rows.begin(), rows.end(), row) - rows.begin());
+    }
 };
+
+// QWERTY: the letter rows first, those of most letters first, then top to
+// bottom; the space bar last.
+TEST_F(ScanningTest, TheOrderServesTheLetters) {
+    start();
+    EXPECT_EQ(scan_order::rows(*window().layout), (std::vector<int>{3, 4, 5, 0, 1, 2, 6}));
+    EXPECT_EQ(scan_order::rows(*window().layout, scan_order::Order::TopDown),
+              (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
+}
 
 TEST_F(ScanningTest, RowsStepAtTheIntervalNotBeforeAndWrap) {
     struct Case {
         const char* what;
         int waitMs;  // from the previous case
-        int row;
+        int place;   // in the scanning order
     };
     const Case cases[] = {
         {"the first row from the start", 0, 0},
@@ -74,8 +90,8 @@ TEST_F(ScanningTest, RowsStepAtTheIntervalNotBeforeAndWrap) {
         SCOPED_TRACE(c.what);
         desktop().framework().advance(c.waitMs);
         EXPECT_EQ(keyboard.scanning.phase(), SwitchScanning::Phase::Rows);
-        EXPECT_EQ(keyboard.scanning.row(), c.row);
-        EXPECT_EQ(framed(), rowBox(c.row));
+        EXPECT_EQ(keyboard.scanning.row(), rowAt(c.place));
+        EXPECT_EQ(framed(), rowBox(rowAt(c.place)));
         EXPECT_EQ(keyboard.highlightState, 1);
     }
     EXPECT_EQ(strokes(), "") << "stepping types nothing";
@@ -83,7 +99,7 @@ TEST_F(ScanningTest, RowsStepAtTheIntervalNotBeforeAndWrap) {
 
 TEST_F(ScanningTest, APressPicksTheRowAndASecondTypesTheKeyFramed) {
     CPelvokDlg& keyboard = startScanning("1");
-    wait(3);  // the row of q w e r t y u i o p
+    wait(placeOf(3));  // the row of q w e r t y u i o p
     ASSERT_TRUE(press());
     EXPECT_EQ(keyboard.scanning.phase(), SwitchScanning::Phase::Keys);
     EXPECT_EQ(currentCode(), direct::kCapsLock) << "the row's first key";
@@ -102,9 +118,9 @@ TEST_F(ScanningTest, APressPicksTheRowAndASecondTypesTheKeyFramed) {
     EXPECT_EQ(keyboard.textLine, "w_");
     // Back to the first row, which the next interval leaves.
     EXPECT_EQ(keyboard.scanning.phase(), SwitchScanning::Phase::Rows);
-    EXPECT_EQ(keyboard.scanning.row(), 0);
+    EXPECT_EQ(keyboard.scanning.row(), rowAt(0));
     wait(1);
-    EXPECT_EQ(keyboard.scanning.row(), 1);
+    EXPECT_EQ(keyboard.scanning.row(), rowAt(1));
 }
 
 TEST_F(ScanningTest, KeysWrapInTheRowThenGoBackToRowsAfterTheCycles) {
@@ -116,7 +132,7 @@ TEST_F(ScanningTest, KeysWrapInTheRowThenGoBackToRowsAfterTheCycles) {
         SCOPED_TRACE(c.cycles);
         makeDesktop(KeyboardHarness::defaultOptions());
         CPelvokDlg& keyboard = startScanning("1", c.cycles);
-        wait(3);
+        wait(placeOf(3));
         press();
         const int keys = static_cast<int>(scan_order::keys(*keyboard.layout, 3).size());
         ASSERT_EQ(keys, 12);
@@ -132,8 +148,8 @@ TEST_F(ScanningTest, KeysWrapInTheRowThenGoBackToRowsAfterTheCycles) {
         EXPECT_EQ(keyboard.scanning.phase(), SwitchScanning::Phase::Keys);
         wait(0, 1);
         EXPECT_EQ(keyboard.scanning.phase(), SwitchScanning::Phase::Rows);
-        EXPECT_EQ(keyboard.scanning.row(), 0);
-        EXPECT_EQ(framed(), rowBox(0));
+        EXPECT_EQ(keyboard.scanning.row(), rowAt(0));
+        EXPECT_EQ(framed(), rowBox(rowAt(0)));
         EXPECT_EQ(strokes(), "");
     }
 }
@@ -141,19 +157,22 @@ TEST_F(ScanningTest, KeysWrapInTheRowThenGoBackToRowsAfterTheCycles) {
 TEST_F(ScanningTest, TwoSwitchesOneMovesTheOtherPresses) {
     CPelvokDlg& keyboard = startScanning("2");
     wait(10);
-    EXPECT_EQ(keyboard.scanning.row(), 0) << "no timer: the frame waits for the switch";
+    EXPECT_EQ(keyboard.scanning.row(), rowAt(0)) << "no timer: the frame waits for the switch";
     struct Step {
         bool moves;
-        int row;
+        int place;          // of the row in the scanning order
         std::uint8_t code;  // of the current key, in the key phase; 0 in the row phase
     };
+    // Round all seven rows to the second, the one of a s d f.
     const Step steps[] = {
-        {true, 1, 0},   {true, 2, 0},   {true, 3, 0}, {true, 4, 0}, {false, 4, direct::kShiftLatch},
-        {true, 4, 'a'}, {true, 4, 's'},
+        {true, 1, 0},   {true, 2, 0},   {true, 3, 0},
+        {true, 4, 0},   {true, 5, 0},   {true, 6, 0},
+        {true, 0, 0},   {true, 1, 0},   {false, 1, direct::kShiftLatch},
+        {true, 1, 'a'}, {true, 1, 's'},
     };
     for (const Step& s : steps) {
         ASSERT_TRUE(s.moves ? move() : press());
-        EXPECT_EQ(keyboard.scanning.row(), s.row);
+        EXPECT_EQ(keyboard.scanning.row(), rowAt(s.place));
         if (s.code != 0) {
             EXPECT_EQ(keyboard.scanning.phase(), SwitchScanning::Phase::Keys);
             EXPECT_EQ(currentCode(), s.code);
@@ -163,12 +182,12 @@ TEST_F(ScanningTest, TwoSwitchesOneMovesTheOtherPresses) {
     }
     press();
     EXPECT_EQ(strokes(), taps({'S'}));
-    EXPECT_EQ(keyboard.scanning.row(), 0);
+    EXPECT_EQ(keyboard.scanning.row(), rowAt(0));
 }
 
 TEST_F(ScanningTest, AClickAnywhereIsTheSwitchAndTypesNoKeyItself) {
     CPelvokDlg& keyboard = startScanning("1");
-    wait(4);                    // a s d f ...
+    wait(placeOf(4));           // a s d f ...
     desktop().leftClick(5, 5);  // the text line: no key
     EXPECT_EQ(keyboard.scanning.phase(), SwitchScanning::Phase::Keys);
     wait(1);
@@ -229,7 +248,7 @@ TEST_F(ScanningTest, TheRowFrameIsDrawnAtEverySize) {
         makeDesktop(KeyboardHarness::defaultOptions());
         setSetting(settings::kZoom, std::to_string(step));
         CPelvokDlg& keyboard = startScanning("1");
-        wait(3);
+        wait(placeOf(3));
         const float s = keyboard.layout->getScale();
         desktop().graphics().clearDrawLog();
         desktop().framework().invalidate(nullptr);
