@@ -241,12 +241,25 @@ e2e_dpi() {
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
 }
 
-# Two-switch scanning: X (virtual key 0x58) moves the frame, F7 presses,
-# both sent by the real keyboard to the target in front, which never sees
-# them. A click anywhere on the keyboard is the press too. Closed, the
-# keyboard gives X back to the target.
+# Switch scanning. One switch, F7, the frame stepping every 3 s by itself.
+# Then two switches: X (virtual key 0x58) moves the frame, F7 presses, both
+# sent by the real keyboard to the target in front, which never sees them;
+# a click anywhere on the keyboard is the press too. Closed, the keyboard
+# gives X back to the target.
 e2e_scanning() {
   local bin=$1 exe=$2 run=$3
+  start_fresh "$bin" "$exe" "$run" Scanning 1 ScanInterval 3000 SwitchKey 118
+  # The frame starts on the row of q (the letters first): picked at once,
+  # it rests 3 s on Caps Lock, then on q, where the press halfway falls.
+  xdotool key F7
+  sleep 4.5
+  xdotool key F7
+  drive expect-text q : expect-focus
+  drive close
+  wait_program pelvok
+  drive close-target
+  wait_program target
+
   start_fresh "$bin" "$exe" "$run" Scanning 2 SwitchKey 118 MoveKey 88
   # The frame starts on row 3, Caps Lock to '.' (the letters first): one
   # frame round the whole row (x 3 to 413, y 129 to 156 in the window at

@@ -99,7 +99,8 @@ TEST_F(ScanningTest, RowsStepAtTheIntervalNotBeforeAndWrap) {
 
 TEST_F(ScanningTest, APressPicksTheRowAndASecondTypesTheKeyFramed) {
     CPelvokDlg& keyboard = startScanning("1");
-    wait(placeOf(3));  // the row of q w e r t y u i o p
+    // Halfway through the interval of the row of q w e r t y u i o p.
+    wait(placeOf(3), kInterval / 2);
     ASSERT_TRUE(press());
     EXPECT_EQ(keyboard.scanning.phase(), SwitchScanning::Phase::Keys);
     EXPECT_EQ(currentCode(), direct::kCapsLock) << "the row's first key";
