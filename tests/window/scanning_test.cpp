@@ -186,6 +186,24 @@ TEST_F(ScanningTest, TwoSwitchesOneMovesTheOtherPresses) {
     EXPECT_EQ(keyboard.scanning.row(), rowAt(0));
 }
 
+// The symbols key loads other rows under the frame: it starts again on
+// the first of the new page.
+TEST_F(ScanningTest, ANewPageIsScannedFromItsFirstRow) {
+    CPelvokDlg& keyboard = startScanning("2");
+    for (int place = 0; place < placeOf(2); ++place) move();
+    press();
+    ASSERT_EQ(currentCode(), direct::kSymbols);
+    press();
+    EXPECT_EQ(keyboard.layout->getSymbolsPage(), 1);
+    EXPECT_EQ(keyboard.scanning.phase(), SwitchScanning::Phase::Rows);
+    EXPECT_EQ(framed(), rowBox(rowAt(0)));
+    for (int place = 1; place < static_cast<int>(scan_order::rows(*keyboard.layout).size());
+         ++place) {
+        move();
+        EXPECT_EQ(framed(), rowBox(rowAt(place)));
+    }
+}
+
 TEST_F(ScanningTest, AClickAnywhereIsTheSwitchAndTypesNoKeyItself) {
     CPelvokDlg& keyboard = startScanning("1");
     wait(placeOf(4));           // a s d f ...
