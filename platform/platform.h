@@ -231,6 +231,7 @@ public:
     // WM_DISPLAYCHANGE, or a new work area (WM_SETTINGCHANGE).
     virtual void OnDisplayChange() {}
     virtual void OnTimer(int /*id*/) {}               // WM_TIMER
+    virtual void OnHotKey(int /*id*/) {}              // WM_HOTKEY
 };
 
 // The application framework: the modal dialog from template 102.
@@ -260,6 +261,12 @@ public:
     virtual void killTimer(int id) = 0;
     // Milliseconds since some fixed moment (GetTickCount64).
     virtual std::int64_t now() = 0;
+    // RegisterHotKey on the keyboard window, without modifiers: the key
+    // (a virtual-key code) brings OnHotKey(id) whichever window has the
+    // focus, and no longer reaches that window. False when another program
+    // holds the key.
+    virtual bool registerSwitchKey(int id, int virtualKey) = 0;
+    virtual void unregisterSwitchKey(int id) = 0;
 };
 
 // Everything the keyboard uses, owned by the platform's entry point.

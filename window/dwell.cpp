@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "model/key_codes.h"
-#include "window/message_guard.h"
 #include "window/pelvokDlg.h"
 #include "window/timers.h"
 
@@ -14,12 +13,6 @@ namespace {
 constexpr platform::Color kDwellColour{0, 150, 60};
 
 }  // namespace
-
-void CPelvokDlg::OnTimer(int id) {
-    guarded([&] {
-        if (id == timers::kDwell) dwellTick();
-    });
-}
 
 void CPelvokDlg::setDwellTime(int milliseconds) {
     dwellTime = milliseconds;
@@ -36,7 +29,7 @@ void CPelvokDlg::toggleDwell() {
 }
 
 void CPelvokDlg::stopDwell() {
-    if (dwell_.watching) platform().framework.killTimer(timers::kDwell);
+    if (dwell_.watching) platform().framework.killTimer(timer::kDwell);
     const bool drawn = dwellProgress() > 0;
     dwell_ = Dwell{};
     if (drawn) platform().framework.invalidate(nullptr);
@@ -45,7 +38,7 @@ void CPelvokDlg::stopDwell() {
 void CPelvokDlg::dwellPointerMoved() {
     if (dwellTime <= 0 || dwell_.watching) return;
     dwell_.watching = true;
-    platform().framework.setTimer(timers::kDwell, timers::kDwellTick);
+    platform().framework.setTimer(timer::kDwell, timer::kDwellTick);
     dwellTick();
 }
 

@@ -3,7 +3,7 @@
 // (dictionary/KeyboardDictionary.h) are its bases; the window's own
 // operations live in files named after what they do: window/startup.cpp,
 // window/placement.cpp, window/painting.cpp, window/pointer.cpp,
-// window/selection.cpp and window/dictionary_ops.cpp.
+// window/selection.cpp, window/scanning.cpp and window/dictionary_ops.cpp.
 //
 // After WM_CLOSE the model is destroyed (`layout` is null) while the window
 // object lives on until the modal run returns: every handler and every
@@ -20,6 +20,7 @@
 #include "model/KeyPoint.h"
 #include "platform/platform.h"
 #include "typing/TypingEngine.h"
+#include "window/scanning.h"
 #include "window/settings.h"
 
 class SqliteException;
@@ -53,6 +54,7 @@ public:
     void OnClose() override;
     void OnDisplayChange() override;
     void OnTimer(int id) override;
+    void OnHotKey(int id) override;
 
     // Current key and highlight.
     void selectCell(int column, int row);
@@ -85,6 +87,9 @@ public:
     int screenHeight = 0;
     // The pictures' set for the screen's pixels per inch (model/sizes.h).
     int pictureSet = 0;
+    // Switch scanning, as the settings ask for it at start.
+    settings::Scanning scanSettings;
+    SwitchScanning scanning{*this};
     // Whether size step 4 fits the screen.
     bool largestSizeFits() const;
 

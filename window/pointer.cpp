@@ -8,6 +8,7 @@
 #include "window/message_guard.h"
 #include "window/pelvokDlg.h"
 #include "window/private_messages.h"
+#include "window/timers.h"
 
 namespace {
 
@@ -40,6 +41,9 @@ int CPelvokDlg::OnMouseActivate() { return 3; }
 void CPelvokDlg::OnMouseMove() {
     guarded([&] {
         dwellPointerMoved();
+        // The frame is the scanning's: the pointer resting on the window
+        // must not move it.
+        if (scanning.on()) return;
         const platform::Point pointer = platform().pointer.cursorPos();
         const platform::Rect window =
             platform().windows.windowRect(platform().framework.keyboardWindow());
@@ -59,6 +63,11 @@ void CPelvokDlg::OnMouseMove() {
 
 void CPelvokDlg::OnLButtonUp(std::uint32_t, std::int32_t point) {
     guarded([&] {
+        // While scanning, a click anywhere on the window is the switch.
+        if (scanning.on()) {
+            scanning.press();
+            return;
+        }
         const std::int32_t cell = layout->cellAt(point);
         const int column = packedLow(cell);
         const int row = packedHigh(cell);
@@ -106,6 +115,20 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
         platform().framework.invalidate(nullptr);
         // The chosen item arrives after the right click, as WM_COMMAND.
         if (chosen != 0) OnCommand(chosen);
+    });
+}
+
+void CPelvokDlg::OnTimer(int id) {
+    guarded([&] {
+        if (id == timer::kScanStep) scanning.step();
+        if (id == timer::kDwell) dwellTick();
+    });
+}
+
+void CPelvokDlg::OnHotKey(int id) {
+    guarded([&] {
+        if (id == switch_key::kPress) scanning.press();
+        if (id == switch_key::kMove) scanning.step();
     });
 }
 

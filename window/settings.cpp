@@ -39,12 +39,14 @@ int readNumber(platform::Settings& settings, const Number& number) {
 }
 
 void writeNumber(platform::Settings& settings, const Number& number, int value) {
+    const bool off = value == 0 && number.zeroIsOff;
+    if (!off && (value < number.low || value > number.high)) return;
     settings.writeValue(kSettingsKey, number.name, std::to_string(value));
 }
 
 namespace {
 
-// Settings beyond the first five are written once they are in use: a user
+// Settings that are not always written go in once they are in use: a user
 // who never touched them finds the registry as before.
 void saveNumber(platform::Settings& settings, const Number& number, int value) {
     if (value != number.fallback || settings.readValue(kSettingsKey, number.name))
@@ -52,6 +54,18 @@ void saveNumber(platform::Settings& settings, const Number& number, int value) {
 }
 
 }  // namespace
+
+Scanning readScanning(platform::Settings& settings) {
+    Scanning read;
+    // A keyboard that never scanned leaves the registry as it was.
+    if (!settings.readValue(kSettingsKey, kScanning)) return read;
+    read.mode = readDigit(settings, kScanningDigit);
+    read.interval = readNumber(settings, kScanIntervalNumber);
+    read.switchKey = readNumber(settings, kSwitchKeyNumber);
+    read.moveKey = readNumber(settings, kMoveKeyNumber);
+    read.cycles = readNumber(settings, kScanCyclesNumber);
+    return read;
+}
 
 void save(platform::Settings& settings, const Values& values) {
     writeDigit(settings, kPositionDigit, values.position);
@@ -63,6 +77,12 @@ void save(platform::Settings& settings, const Values& values) {
     saveNumber(settings, kDwellRadius, values.dwellRadius);
     saveNumber(settings, kDwellRepeat, values.dwellRepeat);
     saveNumber(settings, kLearningPaused, values.learningPaused);
+    if (values.scanning.mode == 0) return;
+    writeDigit(settings, kScanningDigit, values.scanning.mode);
+    writeNumber(settings, kScanIntervalNumber, values.scanning.interval);
+    writeNumber(settings, kSwitchKeyNumber, values.scanning.switchKey);
+    writeNumber(settings, kMoveKeyNumber, values.scanning.moveKey);
+    writeNumber(settings, kScanCyclesNumber, values.scanning.cycles);
 }
 
 }  // namespace settings

@@ -122,6 +122,7 @@ void CPelvokDlg::initialise() {
     if (position == 6) position = 1;
     placeWindow(position);
     platform_.framework.invalidate(nullptr);
+    scanning.start(scanSettings);
 }
 
 void CPelvokDlg::readSettings() {
@@ -143,6 +144,7 @@ void CPelvokDlg::readSettings() {
     dwellRadius = settings::readNumber(settings, settings::kDwellRadius);
     dwellRepeat = settings::readNumber(settings, settings::kDwellRepeat);
     learningPaused = settings::readNumber(settings, settings::kLearningPaused) == 1;
+    scanSettings = settings::readScanning(settings);
 
     const std::optional<std::string> path =
         settings.readValue(kSettingsKey, settings::kDictionaryPath);
@@ -218,6 +220,7 @@ void CPelvokDlg::openDictionaryOrDefault() {
 
 void CPelvokDlg::OnClose() {
     if (!layout) return;
+    scanning.stop();
     // The file dialog runs in a loop of its own; left up, it would keep the
     // process alive after the keyboard has gone.
     if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
@@ -228,10 +231,11 @@ void CPelvokDlg::OnClose() {
 
 void CPelvokDlg::exitKeyboard() {
     ending_ = true;
+    scanning.stop();
     if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
     settings::save(platform_.settings,
                    {position, zoom, layout->getLetterLayout(), dictionaryPath, dictionaryName,
-                    dwellTime, dwellRadius, dwellRepeat, learningPaused ? 1 : 0});
+                    scanSettings, dwellTime, dwellRadius, dwellRepeat, learningPaused ? 1 : 0});
     database.close();
     platform_.framework.endDialog();
 }

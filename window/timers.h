@@ -1,9 +1,12 @@
-// The ids of the keyboard window's timers.
+// The ids of the keyboard window's timers (Framework::setTimer), one home so
+// that no two features share one.
 #pragma once
 
-namespace timers {
-// Dwell selection: watches the resting pointer and grows the progress.
-inline constexpr int kDwell = 1;
-// How often, in milliseconds.
+namespace timer {
+// Switch scanning: the frame steps on.
+inline constexpr int kScanStep = 1;
+// Dwell selection: watches the resting pointer and grows the progress, this
+// often in milliseconds.
+inline constexpr int kDwell = 2;
 inline constexpr int kDwellTick = 50;
-}  // namespace timers
+}  // namespace timer

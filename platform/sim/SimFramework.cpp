@@ -235,6 +235,29 @@ void SimFramework::advance(std::int64_t milliseconds) {
     clock = end;
 }
 
+bool SimFramework::registerSwitchKey(int id, int virtualKey) {
+    if (!running() || virtualKey == heldElsewhere) return false;
+    for (const auto& [other, key] : switchKeys)
+        if (key == virtualKey && other != id) return false;
+    switchKeys[id] = virtualKey;
+    return true;
+}
+
+int SimFramework::switchKey(int id) const {
+    const auto found = switchKeys.find(id);
+    return found == switchKeys.end() ? 0 : found->second;
+}
+
+bool SimFramework::pressSwitch(int virtualKey) {
+    for (const auto& [id, key] : switchKeys) {
+        if (key != virtualKey) continue;
+        const int pressed = id;
+        post([this, pressed] { handlers->OnHotKey(pressed); });
+        return true;
+    }
+    return false;
+}
+
 void SimFramework::displayChange() {
     post([this] { handlers->OnDisplayChange(); });
 }

@@ -56,11 +56,21 @@ public:
     void setTimer(int id, int milliseconds) override;
     void killTimer(int id) override { timers.erase(id); }
     std::int64_t now() override { return clock; }
+    bool registerSwitchKey(int id, int virtualKey) override;
+    void unregisterSwitchKey(int id) override { switchKeys.erase(id); }
 
     // Moves the clock on, delivering each timer when it falls due, in time
     // order, as the message loop would.
     void advance(std::int64_t milliseconds);
     bool timerRunning(int id) const { return timers.count(id) != 0; }
+
+    // The user presses a key on the real keyboard: WM_HOTKEY when the key is
+    // registered (posted, so pre-translated); false when it is not.
+    bool pressSwitch(int virtualKey);
+    // The key registered under the id, 0 when none.
+    int switchKey(int id) const;
+    // Another program holds the key: registering it fails.
+    void setKeyHeldElsewhere(int virtualKey) { heldElsewhere = virtualKey; }
 
     // Another keyboard runs in the session.
     void setOtherInstanceRunning(bool running) { otherInstance = running; }
@@ -129,6 +139,8 @@ private:
     };
     std::map<int, Timer> timers;
     std::int64_t clock = 1000000;
+    std::map<int, int> switchKeys;  // hot key id to virtual key
+    int heldElsewhere = 0;
     bool creationFailed = false;
     bool invalid = false;
     bool iconSet = false;

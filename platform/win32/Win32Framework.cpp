@@ -138,6 +138,18 @@ void Win32Framework::killTimer(int id) {
 
 std::int64_t Win32Framework::now() { return static_cast<std::int64_t>(GetTickCount64()); }
 
+bool Win32Framework::registerSwitchKey(int id, int virtualKey) {
+    if (!window_) return false;
+    // A switch held down must not repeat its press; systems without
+    // MOD_NOREPEAT refuse it, and the key is taken without.
+    if (RegisterHotKey(window_, id, MOD_NOREPEAT, static_cast<UINT>(virtualKey))) return true;
+    return RegisterHotKey(window_, id, 0, static_cast<UINT>(virtualKey)) != FALSE;
+}
+
+void Win32Framework::unregisterSwitchKey(int id) {
+    if (window_) UnregisterHotKey(window_, id);
+}
+
 bool Win32Framework::claimOnlyInstance() {
     if (instanceClaim_) return true;
     instanceClaim_ = CreateMutexA(nullptr, FALSE, kInstanceMutex);
@@ -229,6 +241,9 @@ INT_PTR Win32Framework::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return FALSE;
         case WM_TIMER:
             handlers.OnTimer(static_cast<int>(wParam));
+            return TRUE;
+        case WM_HOTKEY:
+            handlers.OnHotKey(static_cast<int>(wParam));
             return TRUE;
         case WM_DISPLAYCHANGE:
             handlers.OnDisplayChange();

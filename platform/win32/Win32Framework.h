@@ -28,6 +28,8 @@ public:
     void setTimer(int id, int milliseconds) override;
     void killTimer(int id) override;
     std::int64_t now() override;
+    bool registerSwitchKey(int id, int virtualKey) override;
+    void unregisterSwitchKey(int id) override;
 
     HWND window() const { return window_; }
     // The device context of the WM_PAINT being handled, or nullptr.

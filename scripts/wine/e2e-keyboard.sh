@@ -285,3 +285,50 @@ e2e_password() {
   wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
 }
 
+# Switch scanning. One switch, F7, the frame stepping every 3 s by itself.
+# Then two switches: X (virtual key 0x58) moves the frame, F7 presses, both
+# sent by the real keyboard to the target in front, which never sees them;
+# a click anywhere on the keyboard is the press too. Closed, the keyboard
+# gives X back to the target.
+e2e_scanning() {
+  local bin=$1 exe=$2 run=$3
+  start_fresh "$bin" "$exe" "$run" Scanning=1 ScanInterval=3000 SwitchKey=118
+  # The frame starts on the row of q (the letters first): picked at once,
+  # it rests 3 s on Caps Lock, then on q, where the press halfway falls.
+  xdotool key F7
+  sleep 4.5
+  xdotool key F7
+  drive expect-text q : expect-focus
+  drive close
+  wait_program pelvok
+  drive close-target
+  wait_program target
+
+  start_fresh "$bin" "$exe" "$run" Scanning=2 SwitchKey=118 MoveKey=88
+  # The frame starts on row 3, Caps Lock to '.' (the letters first): one
+  # frame round the whole row (x 3 to 413, y 129 to 156 in the window at
+  # 430, 738), its outer ring one pixel outside.
+  sleep 0.5
+  screenshot scanning
+  expect_pixels "$out/scanning.png" 0,0,255 "the scanning frame round the row q to ." \
+    432 866 640 866 844 866 432 895 640 895 844 895 432 880 844 880
+  # Picked, one move from Caps Lock to q, pressed.
+  xdotool key F7 x F7
+  drive expect-text q : expect-focus
+  # Back at row 3: a move to row 4, a click on the text line picks it, a
+  # move from SHIFT to a and a click on the far corner types it.
+  xdotool key x
+  xdotool mousemove 440 745 click 1
+  xdotool key x
+  xdotool mousemove 845 990 click 1
+  drive expect-text qa : expect-focus
+  drive close
+  wait_program pelvok
+  xdotool mousemove 1270 10
+  xdotool key x
+  drive expect-text qax
+  drive close-target
+  wait_program target
+  wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+}
+

@@ -112,6 +112,7 @@ if [[ -f $keyboard_exe ]]; then
   e2e_dwell "$bin" "$keyboard_exe" "$out/run-dwell"
   e2e_password "$bin" "$keyboard_exe" "$out/run-password"
   e2e_installer "$bin" "$cross"
+  e2e_scanning "$bin" "$keyboard_exe" "$out/run-scanning"
 else
   echo "  (no window/pelvok.exe yet: the real keyboard's scenario waits for it)" >&2
 fi

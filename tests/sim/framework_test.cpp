@@ -41,6 +41,7 @@ public:
     }
     void OnCommand(int id) override { note("command " + std::to_string(id)); }
     void OnClose() override { note("close"); }
+    void OnHotKey(int id) override { note("hotkey " + std::to_string(id)); }
     void OnTimer(int id) override {
         note("timer " + std::to_string(id) + " at " +
              std::to_string(desktop.framework().now() - start));
@@ -230,6 +231,28 @@ TEST_F(FrameworkTest, ExitProcessThrowsTheCodeOutOfTheModalRun) {
     EXPECT_EQ(desktop.framework().keyboardWindow(), 0u);
     desktop.leftClick(1, 1);
     EXPECT_EQ(dialog.take(), (Log{"create", "init", "pre", "paint"}));
+}
+
+// A registered key reaches the window as WM_HOTKEY, through the message
+// path; one key has one owner, and a key given back no longer arrives.
+TEST_F(FrameworkTest, SwitchKeysArriveAsHotKeysWhileRegistered) {
+    sim::SimFramework& framework = desktop.framework();
+    EXPECT_FALSE(framework.registerSwitchKey(1, 0x76)) << "no window yet";
+    startKeyboard();
+    framework.setKeyHeldElsewhere(0x20);
+    EXPECT_TRUE(framework.registerSwitchKey(1, 0x76));
+    EXPECT_FALSE(framework.registerSwitchKey(2, 0x76)) << "taken by id 1";
+    EXPECT_FALSE(framework.registerSwitchKey(2, 0x20)) << "held by another program";
+    EXPECT_EQ(framework.switchKey(1), 0x76);
+    EXPECT_EQ(framework.switchKey(2), 0);
+
+    EXPECT_FALSE(framework.pressSwitch(0x77));
+    EXPECT_TRUE(framework.pressSwitch(0x76));
+    EXPECT_EQ(dialog.take(), (Log{"pre", "hotkey 1"}));
+
+    framework.unregisterSwitchKey(1);
+    EXPECT_FALSE(framework.pressSwitch(0x76));
+    EXPECT_TRUE(dialog.take().empty());
 }
 
 }  // namespace

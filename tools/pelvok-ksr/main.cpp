@@ -1,4 +1,4 @@
-// pelvok-ksr TEXT [--dictionary FILE.dic] [--paragraphs N]
+// pelvok-ksr TEXT [--dictionary FILE.dic] [--paragraphs N] [--scanning]
 //
 // Types the text on the real keyboard, on a simulated desktop, as a user who
 // takes a suggestion as soon as it shows the word being typed, the keyboard
@@ -7,9 +7,12 @@
 // the clicks per character, the keystroke savings against the same keyboard
 // with empty suggestion keys, the share of words completed from a
 // suggestion, the share of the suggestions shown that were taken, and the
-// rows of the dictionary that no typing should learn, before and after.
+// rows of the dictionary that no typing should learn, before and after. With
+// --scanning, also the switch presses and the frame's steps per character
+// that switch scanning costs, for each order of the rows.
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
@@ -18,6 +21,7 @@
 
 #include "dictionary/SqliteDatabase.h"
 #include "dictionary/statements.h"
+#include "tools/pelvok-ksr/scan_cost.h"
 #include "tools/toolbox/command_line.h"
 #include "tools/toolbox/files.h"
 #include "tools/toolbox/temp_folder.h"
@@ -29,10 +33,28 @@ namespace fs = std::filesystem;
 
 namespace {
 
+struct NamedOrder {
+    const char* name;
+    scan_order::Order order;
+};
+constexpr NamedOrder kOrders[] = {
+    {"rows top to bottom", scan_order::Order::TopDown},
+    {"rows with most letters first", scan_order::Order::LettersFirst},
+};
+constexpr std::size_t kOrderCount = sizeof kOrders / sizeof kOrders[0];
+using ScanCosts = std::array<ksr::ScanCost, kOrderCount>;
+
 typist::TypingCounts typeAll(const std::vector<std::string>& paragraphs,
-                             const std::string& dictionary, bool takeSuggestions) {
+                             const std::string& dictionary, bool takeSuggestions,
+                             ScanCosts* scanning) {
     typist::KeyboardSession session(dictionary, typist::KeyboardSession::Indexes::Ensure, false);
     typist::Typist typist(session, takeSuggestions);
+    if (scanning) {
+        typist.beforeEachKey([&](const Key& key) {
+            for (std::size_t i = 0; i < kOrderCount; ++i)
+                ksr::addKey((*scanning)[i], session.layout(), key, kOrders[i].order);
+        });
+    }
     std::size_t done = 0;
     for (const std::string& p : paragraphs) {
         typist.typeParagraph(p);
@@ -54,7 +76,29 @@ double share(std::size_t part, std::size_t whole) {
     return whole ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0.0;
 }
 
-int measure(const std::string& textPath, const std::string& dictionary, long long limit) {
+double perCharacter(std::size_t count, std::size_t characters) {
+    return characters ? static_cast<double>(count) / static_cast<double>(characters) : 0.0;
+}
+
+void printScanning(const ScanCosts& with, const ScanCosts& without, std::size_t characters) {
+    std::printf(
+        "\nswitch scanning, per character (a step is one scan interval with one switch,\n"
+        "one press of the move switch with two):\n");
+    std::printf("| order | suggestions | presses | steps | two switches: all presses |\n");
+    std::printf("|---|---|---|---|---|\n");
+    for (std::size_t i = 0; i < kOrderCount; ++i) {
+        for (const bool suggestions : {true, false}) {
+            const ksr::ScanCost& cost = suggestions ? with[i] : without[i];
+            const double presses = perCharacter(cost.presses, characters);
+            const double steps = perCharacter(cost.steps, characters);
+            std::printf("| %s | %s | %.3f | %.3f | %.3f |\n", kOrders[i].name,
+                        suggestions ? "taken" : "empty", presses, steps, steps + presses);
+        }
+    }
+}
+
+int measure(const std::string& textPath, const std::string& dictionary, long long limit,
+            bool scanning) {
     const toolbox::DecodedText decoded = toolbox::readTextFile(textPath);
     typist::TypeableText text = typist::MakeTypeable(decoded.text);
     if (limit >= 0 && static_cast<std::size_t>(limit) < text.paragraphs.size())
@@ -69,9 +113,12 @@ int measure(const std::string& textPath, const std::string& dictionary, long lon
     if (!dictionary.empty()) fs::copy_file(dictionary, learning);
     typist::TypingCounts with;
     typist::TypingCounts without;
+    ScanCosts scanWith{};
+    ScanCosts scanWithout{};
     try {
-        with = typeAll(text.paragraphs, learning, true);
-        without = typeAll(text.paragraphs, folder.file("vacio.dic"), false);
+        with = typeAll(text.paragraphs, learning, true, scanning ? &scanWith : nullptr);
+        without = typeAll(text.paragraphs, folder.file("vacio.dic"), false,
+                          scanning ? &scanWithout : nullptr);
     } catch (const typist::TypingError& failure) {
         throw toolbox::ToolError(std::string("the target did not receive the text: ") +
                                  failure.what());
@@ -96,6 +143,7 @@ int measure(const std::string& textPath, const std::string& dictionary, long lon
                 with.suggestionsShown);
     std::printf("junk rows: %d in the dictionary, %d after typing the text\n",
                 dictionary.empty() ? 0 : junkRows(dictionary), junkRows(learning));
+    if (scanning) printScanning(scanWith, scanWithout, with.characters);
     return 0;
 }
 
@@ -108,9 +156,11 @@ int main(int argc, char** argv) {
                               "TEXT", 1, 1);
     line.option("dictionary", "FILE.dic",
                 "the dictionary to start from (not changed); none: an empty one")
-        .option("paragraphs", "N", "type only the first N paragraphs");
+        .option("paragraphs", "N", "type only the first N paragraphs")
+        .flag("scanning", "also count the switch presses and scan steps per character");
     return toolbox::runTool(line, argc, argv, [&] {
         return measure(line.operands()[0], line.text("dictionary"),
-                       line.number("paragraphs", 1, std::numeric_limits<long long>::max(), -1));
+                       line.number("paragraphs", 1, std::numeric_limits<long long>::max(), -1),
+                       line.isSet("scanning"));
     });
 }

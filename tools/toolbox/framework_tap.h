@@ -45,6 +45,10 @@ public:
     void setTimer(int id, int milliseconds) override { inner.setTimer(id, milliseconds); }
     void killTimer(int id) override { inner.killTimer(id); }
     std::int64_t now() override { return inner.now(); }
+    bool registerSwitchKey(int id, int virtualKey) override {
+        return inner.registerSwitchKey(id, virtualKey);
+    }
+    void unregisterSwitchKey(int id) override { inner.unregisterSwitchKey(id); }
 
 private:
     platform::Framework& inner;

@@ -191,6 +191,7 @@ bool Typist::takeSuggestion(const std::string& text, std::size_t k) {
 void Typist::press(const Key& key) {
     session_.desktop().keystrokes().clearLog();
     ++counts_.clicks;
+    if (beforeKey_) beforeKey_(key);
     if (keepTimes_) {
         const double cpu = threadCpuSeconds();
         const auto start = std::chrono::steady_clock::now();

@@ -52,6 +52,8 @@ public:
     const std::vector<double>& keyCpuTimes() const { return keyCpuTimes_; }
     // Called after every click.
     void afterEachKey(std::function<void()> hook) { afterKey_ = std::move(hook); }
+    // Called before every click with the key, on the page it is on.
+    void beforeEachKey(std::function<void(const Key&)> hook) { beforeKey_ = std::move(hook); }
 
 private:
     // One key for the character at k of the text.
@@ -72,6 +74,7 @@ private:
     std::vector<double> keyTimes_;
     std::vector<double> keyCpuTimes_;
     std::function<void()> afterKey_;
+    std::function<void(const Key&)> beforeKey_;
 };
 
 }  // namespace typist
