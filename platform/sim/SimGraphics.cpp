@@ -59,18 +59,12 @@ public:
     }
 
     void frameRect(const platform::Rect& rect, platform::Color color) override {
-        DrawRecord drawn = start(DrawRecord::Kind::FrameRect);
-        drawn.rect = rect;
-        drawn.color = color;
-        graphics.record(drawn);
+        recordRect(DrawRecord::Kind::FrameRect, rect, color);
         target->frameRect(rect, color);
     }
 
     void fillRect(const platform::Rect& rect, platform::Color color) override {
-        DrawRecord drawn = start(DrawRecord::Kind::FillRect);
-        drawn.rect = rect;
-        drawn.color = color;
-        graphics.record(drawn);
+        recordRect(DrawRecord::Kind::FillRect, rect, color);
         target->fillRect(rect, color);
     }
 
@@ -82,6 +76,12 @@ private:
         drawn.kind = kind;
         drawn.onWindow = onWindow;
         return drawn;
+    }
+    void recordRect(DrawRecord::Kind kind, const platform::Rect& rect, platform::Color color) {
+        DrawRecord drawn = start(kind);
+        drawn.rect = rect;
+        drawn.color = color;
+        graphics.record(drawn);
     }
 
     SimGraphics& graphics;

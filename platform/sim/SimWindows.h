@@ -91,7 +91,6 @@ public:
     void setScreenSize(int screenWidth, int screenHeight);
     // The first is the primary monitor, whose size the screen metrics give.
     void setMonitors(std::vector<SimMonitor> newMonitors);
-    const std::vector<SimMonitor>& monitorList() const { return monitors; }
     // The keyboard layout of the desktop's input, for the applications on it.
     SystemLayout keyboardLayout() const { return layout; }
     void setKeyboardLayout(SystemLayout newLayout) { layout = newLayout; }

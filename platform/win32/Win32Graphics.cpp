@@ -129,20 +129,21 @@ void Win32Surface::drawText(const std::string& text, const platform::Rect& box,
     DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &rect, format);
 }
 
-void Win32Surface::frameRect(const platform::Rect& rect, platform::Color color) {
-    HBRUSH brush = CreateSolidBrush(RGB(color.red, color.green, color.blue));
-    if (!brush) return;
-    RECT frame = {rect.left, rect.top, rect.right, rect.bottom};
-    FrameRect(dc_, &frame, brush);
-    DeleteObject(brush);
-}
-
-void Win32Surface::fillRect(const platform::Rect& rect, platform::Color color) {
+void Win32Surface::brushRect(const platform::Rect& rect, platform::Color color,
+                             int(WINAPI* draw)(HDC, const RECT*, HBRUSH)) {
     HBRUSH brush = CreateSolidBrush(RGB(color.red, color.green, color.blue));
     if (!brush) return;
     RECT box = {rect.left, rect.top, rect.right, rect.bottom};
-    FillRect(dc_, &box, brush);
+    draw(dc_, &box, brush);
     DeleteObject(brush);
+}
+
+void Win32Surface::frameRect(const platform::Rect& rect, platform::Color color) {
+    brushRect(rect, color, FrameRect);
+}
+
+void Win32Surface::fillRect(const platform::Rect& rect, platform::Color color) {
+    brushRect(rect, color, FillRect);
 }
 
 Win32Graphics::Win32Graphics(Win32Framework& framework) : framework_(framework) {}

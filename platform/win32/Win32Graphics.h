@@ -50,6 +50,10 @@ protected:
     void releaseFont();
 
 private:
+    // FrameRect or FillRect with a brush of `color` made for the call.
+    void brushRect(const platform::Rect& rect, platform::Color color,
+                   int(WINAPI* draw)(HDC, const RECT*, HBRUSH));
+
     HDC dc_;
     HFONT font_ = nullptr;
     HGDIOBJ originalFont_ = nullptr;
