@@ -119,8 +119,9 @@ bool DictionaryStore::FillSlots(const std::string& countSql, const std::string& 
     return true;
 }
 
-LearningTransaction::LearningTransaction(SqliteDatabase& database) : database_(database) {
-    database_.executeUpdate(statements::BeginLearning());
+LearningTransaction::LearningTransaction(SqliteDatabase& database)
+    : database_(database), nested_(database.inTransaction()) {
+    database_.executeUpdate(nested_ ? statements::BeginLearning() : statements::BeginWriting());
 }
 
 LearningTransaction::~LearningTransaction() {
@@ -128,12 +129,12 @@ LearningTransaction::~LearningTransaction() {
     // The failure that ended the learning is already on its way; a failure
     // to undo it has nowhere to go.
     try {
-        database_.executeUpdate(statements::UndoLearning());
+        database_.executeUpdate(nested_ ? statements::UndoLearning() : statements::Rollback());
     } catch (const SqliteException&) {
     }
 }
 
 void LearningTransaction::commit() {
-    database_.executeUpdate(statements::EndLearning());
+    database_.executeUpdate(nested_ ? statements::EndLearning() : statements::Commit());
     open_ = false;
 }

@@ -11,6 +11,14 @@
 // an empty text is a blank key.
 using SuggestionSlots = std::array<std::string, 6>;
 
+// One learning call: LearnPair(first, folded, word) or LearnWord(folded, word).
+struct LearnStep {
+    bool pair = false;
+    std::string first;
+    std::string folded;
+    std::string word;
+};
+
 class DictionaryStore {
 public:
     // A count that reaches this halves every count of its table.
@@ -62,8 +70,10 @@ private:
 };
 
 // Makes the learning done while it lives one transaction: committed by
-// commit(), undone when it ends without (a statement failed). Nests inside a
-// transaction of the caller.
+// commit(), undone when it ends without (a statement failed). Begun as a
+// writer, so that a file another connection is writing is waited for (the
+// connection's busy wait) at the start, not refused halfway; nests inside a
+// transaction of the caller as a savepoint.
 class LearningTransaction {
 public:
     explicit LearningTransaction(SqliteDatabase& database);
@@ -76,4 +86,5 @@ public:
 private:
     SqliteDatabase& database_;
     bool open_ = true;
+    bool nested_ = false;
 };

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "dictionary/SqliteException.h"
+#include "dictionary/journal.h"
 #include "dictionary/statements.h"
 #include "dictionary/text_export.h"
 #include "dictionary/messages.h"
@@ -104,7 +105,86 @@ void CreateFileIfMissing(platform::Files& files, const std::string& path) {
 KeyboardDictionary::KeyboardDictionary(platform::Platform& platform)
     : platform_(platform), store_(database) {}
 
-KeyboardDictionary::~KeyboardDictionary() = default;
+KeyboardDictionary::~KeyboardDictionary() { closeDictionary(); }
+
+void KeyboardDictionary::openDatabase(const std::string& path) {
+    database.open(platform().files.sqlitePath(path));
+    database.setBusyWait(kBusyWaitMs);
+    try {
+        std::string why;
+        if (!journal::UseWriteAheadLog(database, platform().files.isNetworkPath(path), why))
+            platform().files.writeLog("the dictionary " + path +
+                                      " keeps its rollback journal (" + why +
+                                      "): each learned word waits for the disk");
+    } catch (const SqliteException&) {
+        database.close();
+        throw;
+    }
+}
+
+void KeyboardDictionary::closeDictionary() {
+    if (!database.isOpen()) return;
+    try {
+        writePending(false);
+    } catch (const SqliteException&) {
+    }
+    pending_.clear();
+    locked_ = false;
+    journal::ReturnToRollbackJournal(database);
+    database.close();
+}
+
+void KeyboardDictionary::Learn(const std::vector<LearnStep>& steps) {
+    if (!database.isOpen() || (steps.empty() && pending_.empty())) return;
+    pending_.insert(pending_.end(), steps.begin(), steps.end());
+    try {
+        writePending(!locked_);
+    } catch (const SqliteException& failure) {
+        if (journal::isLockFailure(failure.code())) {
+            const bool first = !locked_;
+            locked_ = true;
+            if (pending_.size() > kMostPending)
+                pending_.erase(pending_.begin(),
+                               pending_.begin() + static_cast<std::ptrdiff_t>(pending_.size() -
+                                                                              kMostPending));
+            if (first) learningDelayed(failure);
+        } else {
+            pending_.clear();
+            learningFailed(failure);
+        }
+    }
+    scheduleIdleWork();
+}
+
+bool KeyboardDictionary::DoIdleWork() {
+    if (!database.isOpen()) return true;
+    if (!pending_.empty()) {
+        Learn({});
+        if (!pending_.empty()) return false;
+    }
+    journal::Checkpoint(database);
+    return true;
+}
+
+void KeyboardDictionary::writePending(bool waitForLock) {
+    if (pending_.empty()) return;
+    if (!waitForLock) database.setBusyWait(0);
+    struct BusyWait {
+        SqliteDatabase& database;
+        ~BusyWait() { database.setBusyWait(kBusyWaitMs); }
+    } restore{database};
+    LearningTransaction learning(database);
+    for (const LearnStep& step : pending_) {
+        if (step.pair) {
+            store_.LearnPair(step.first, step.folded, step.word);
+        } else {
+            store_.LearnWord(step.folded, step.word);
+        }
+    }
+    learning.commit();
+    pending_.clear();
+    locked_ = false;
+}
 
 void KeyboardDictionary::LearnWord(const std::string& folded, const std::string& word) {
     store_.LearnWord(folded, word);
@@ -164,13 +244,13 @@ void KeyboardDictionary::openDictionaryFile(const platform::FileChoice& choice) 
     const std::string previousName = dictionaryName;
     const bool previousOpen = database.isOpen();
     database.interrupt();
-    database.close();
+    closeDictionary();
     CreateFileIfMissing(platform().files, choice.fullPath);
     dictionaryPath = choice.fullPath;
     dictionaryName = baseNameOf(choice.title);
     forgetShownFailures();
     try {
-        database.open(platform().files.sqlitePath(dictionaryPath));
+        openDatabase(dictionaryPath);
         store_.CreateWordsTableIfMissing();
         store_.CreateSuccessorsTableIfMissing();
         ensureIndexes();
@@ -180,7 +260,7 @@ void KeyboardDictionary::openDictionaryFile(const platform::FileChoice& choice) 
         messages::showDictionaryFailure(platform().dialogs, dictionaryPath, failure);
         dictionaryPath = previousPath;
         dictionaryName = previousName;
-        if (previousOpen) database.open(platform().files.sqlitePath(dictionaryPath));
+        if (previousOpen) openDatabase(dictionaryPath);
         return;
     }
     LoadSentenceStarters();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/SqliteDatabase.h"
@@ -24,6 +25,19 @@ public:
     KeyboardDictionary(const KeyboardDictionary&) = delete;
     KeyboardDictionary& operator=(const KeyboardDictionary&) = delete;
 
+    // What one key learned, in one transaction after whatever was kept from
+    // before. While another program holds the file the steps are kept in
+    // memory, after a brief wait, and written with the next ones or when the
+    // keyboard is idle. Never throws: a failure is told through the hooks
+    // below, and prediction goes on.
+    void Learn(const std::vector<LearnStep>& steps);
+    // The keyboard has been idle a moment: writes what was kept and copies
+    // the write-ahead log into the file. Nothing to do when it returns true;
+    // false when words are still kept, to be tried again later.
+    bool DoIdleWork();
+    // Steps kept because the file was locked.
+    const std::vector<LearnStep>& pendingLearning() const { return pending_; }
+
     void LearnWord(const std::string& folded, const std::string& word);
     void LearnPair(const std::string& first, const std::string& nextFolded,
                    const std::string& next);
@@ -38,6 +52,20 @@ public:
     bool dictionaryAvailable() const { return database.isOpen(); }
 
     platform::Platform& platform() { return platform_; }
+
+    // Opens the file as the keyboard uses it: a brief busy wait and, where
+    // the medium allows, a write-ahead log (a note in the log when not).
+    // Throws SqliteException, the database left closed.
+    void openDatabase(const std::string& path);
+    // Writes what it can of the kept words, returns the file to a plain
+    // rollback journal and closes it. Never throws.
+    void closeDictionary();
+
+    // The longest the keyboard waits for a file another program holds.
+    static constexpr int kBusyWaitMs = 1000;
+    // Kept steps beyond this many are dropped, oldest first: memory is not
+    // spent without bound on a file locked for hours.
+    static constexpr std::size_t kMostPending = 100000;
 
     SqliteDatabase database;
     std::string dictionaryPath;
@@ -55,6 +83,13 @@ protected:
     virtual bool stillRunning() const = 0;
     // A newly opened dictionary gets its failures shown again.
     virtual void forgetShownFailures() = 0;
+    // Learning failed for good (a read-only or broken file): what it learned
+    // is dropped.
+    virtual void learningFailed(const SqliteException& failure) = 0;
+    // Learning waits for a file another program holds; the words are kept.
+    virtual void learningDelayed(const SqliteException& failure) = 0;
+    // Something was written or kept: DoIdleWork once the keyboard is idle.
+    virtual void scheduleIdleWork() = 0;
 
     // The two fixed export files; false when one could not be written.
     bool writeExportFiles();
@@ -66,6 +101,14 @@ protected:
     DictionaryStore store_;
 
 private:
+    // Writes the kept steps in one transaction, or throws with them still
+    // kept. `waitForLock`: wait the busy time for another program's lock.
+    void writePending(bool waitForLock);
     void openDictionaryFile(const platform::FileChoice& choice);
     void exportWordTable(const platform::FileChoice& choice);
+
+    std::vector<LearnStep> pending_;
+    // The last write found the file locked: tries do not wait for it again
+    // until one succeeds, so that no key freezes while it stays locked.
+    bool locked_ = false;
 };

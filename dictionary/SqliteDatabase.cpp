@@ -75,6 +75,10 @@ bool SqliteDatabase::hasTable(const std::string& name) {
     return queryInt(text) > 0;
 }
 
+bool SqliteDatabase::inTransaction() const {
+    return connection_ != nullptr && sqlite3_get_autocommit(connection_) == 0;
+}
+
 std::int64_t SqliteDatabase::lastInsertRowId() {
     requireOpen();
     return sqlite3_last_insert_rowid(connection_);

@@ -31,6 +31,8 @@ public:
     // The first value of the first row, as an integer.
     int queryInt(const std::string& sql);
     bool hasTable(const std::string& name);
+    // Whether a transaction begun on this connection is still open.
+    bool inTransaction() const;
     std::int64_t lastInsertRowId();
 
     // Whole result at once, and statements with bound parameters.

@@ -87,6 +87,12 @@ std::string EndLearning() { return "RELEASE aprender;"; }
 
 std::string UndoLearning() { return "ROLLBACK TO aprender; RELEASE aprender;"; }
 
+std::string BeginWriting() { return "BEGIN IMMEDIATE;"; }
+
+std::string Commit() { return "COMMIT;"; }
+
+std::string Rollback() { return "ROLLBACK;"; }
+
 std::string CountWord(const std::string& folded, const std::string& word) {
     return "SELECT count(palabra) FROM palabras WHERE pSinAcento = '" + Quote(folded) +
            "' AND palabra = '" + Quote(word) + "' ORDER BY repPal DESC;";

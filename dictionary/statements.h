@@ -35,6 +35,10 @@ std::string CreateSuccessorsLookupIndexes();
 std::string BeginLearning();
 std::string EndLearning();
 std::string UndoLearning();
+// The same as a transaction of its own, begun as a writer.
+std::string BeginWriting();
+std::string Commit();
+std::string Rollback();
 
 // Learning a word.
 std::string CountWord(const std::string& folded, const std::string& word);

@@ -159,6 +159,12 @@ public:
     virtual std::string hostPath(const std::string& path) = 0;
     // The name to give sqlite3_open, which takes UTF-8 names on every host.
     virtual std::string sqlitePath(const std::string& path) { return hostPath(path); }
+    // On another computer (a share, a mapped network drive), where SQLite's
+    // write-ahead log cannot work: its shared memory is local to one machine.
+    virtual bool isNetworkPath(const std::string& /*path*/) { return false; }
+    // One line for the keyboard's log: what a user or whoever supports them
+    // may want to know later, never worth a message box.
+    virtual void writeLog(const std::string& line) = 0;
 };
 
 // GDI font: "Arial", width 0, no italic/underline/strike-out, ANSI charset.

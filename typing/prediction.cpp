@@ -19,19 +19,9 @@ void TypingEngine::UpdateSuggestions(std::uint8_t code, const std::string& line,
         suggestions.fill("");
         return;
     }
-    if (!plan.learning.empty() && !learningPaused) {
-        // A word and its pair are learned together or not at all, with one
-        // commit to disk.
-        LearningTransaction learning(database);
-        for (const LearnStep& step : plan.learning) {
-            if (step.pair) {
-                LearnPair(step.first, step.folded, step.word);
-            } else {
-                LearnWord(step.folded, step.word);
-            }
-        }
-        learning.commit();
-    }
+    // A word and its pair are learned together or not at all; a failure
+    // to learn is told, and the keys are refilled all the same.
+    if (!learningPaused) Learn(plan.learning);
     if (plan.fill == FillRule::Blank) return;
     FirstSource first = RunFirstSource(database, plan.firstSource);
     if (plan.fill == FillRule::Starters) {

@@ -6,15 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/DictionaryStore.h"
 #include "typing/suggestion_fill.h"
-
-// One learning call: LearnPair(first, folded, word) or LearnWord(folded, word).
-struct LearnStep {
-    bool pair = false;
-    std::string first;
-    std::string folded;
-    std::string word;
-};
 
 enum class FillRule {
     None,        // the keys keep their texts

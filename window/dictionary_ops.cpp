@@ -13,5 +13,6 @@ void CPelvokDlg::DeleteSuggestedWord() {
     const std::string word = suggestions[suggestion_key::slot(slot)];
     if (word.empty()) return;
     store_.DeleteWord(AccentFreeForm(WithoutApostrophes(word)));
+    scheduleIdleWork();
     LoadFrequentWords();
 }

@@ -7,8 +7,10 @@
 
 namespace {
 
-// Stands for the model's failures among the SQLite codes already shown.
+// Stand for the model's failures, and for learning that waits for a lock,
+// among the SQLite codes already shown.
 constexpr int kModelFailure = -1;
+constexpr int kLearningDelayed = -2;
 
 std::string dictionaryInUseFailure(const std::string& path, const SqliteException& failure) {
     std::string text = "Error en el diccionario " + path + " / Error in the dictionary " + path;
@@ -40,4 +42,20 @@ void CPelvokDlg::reportModelFailure() {
     shownFailures_.push_back(kModelFailure);
     messages::showError(platform().dialogs,
                         "Error interno del teclado / Internal error of the keyboard");
+}
+
+void CPelvokDlg::learningFailed(const SqliteException& failure) {
+    reportDictionaryFailure(failure);
+}
+
+void CPelvokDlg::learningDelayed(const SqliteException& /*failure*/) {
+    if (std::find(shownFailures_.begin(), shownFailures_.end(), kLearningDelayed) !=
+        shownFailures_.end())
+        return;
+    shownFailures_.push_back(kLearningDelayed);
+    messages::showError(platform().dialogs,
+                        "Otro programa usa el diccionario " + dictionaryPath +
+                            ": lo aprendido se guardar\xE1 en cuanto quede libre / Another "
+                            "program is using the dictionary " +
+                            dictionaryPath + ": what is learned is saved as soon as it is free");
 }

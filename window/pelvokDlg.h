@@ -120,6 +120,9 @@ public:
     void reportModelFailure();
     // After opening a dictionary, its failures are shown again.
     void forgetShownFailures() override { shownFailures_.clear(); }
+    void learningFailed(const SqliteException& failure) override;
+    void learningDelayed(const SqliteException& failure) override;
+    void scheduleIdleWork() override;
 
 protected:
     void exitKeyboard() override;
@@ -136,9 +139,16 @@ private:
     void initialise();
     void readSettings();
     void showStoredArrangement();
-    void useDefaultDictionary();
-    bool openDictionary();
+    // `remember`: the settings name it from now on.
+    void useDefaultDictionary(bool remember = true);
+    // False when it could not be opened; `temporary` tells whether that may
+    // pass (another program holds it, it cannot be read for now).
+    bool openDictionary(bool* temporary = nullptr);
     void openDictionaryOrDefault();
+    // The dictionary the settings name: the one in use, unless that stands in
+    // for the user's own, which could not be opened for now.
+    const std::string& storedDictionaryPath() const;
+    const std::string& storedDictionaryName() const;
     // Painting.
     void paint();
     void drawSuggestions(platform::Surface& surface, float scale);
@@ -162,4 +172,8 @@ private:
     bool menuUp_ = false;
 
     std::vector<int> shownFailures_;  // SQLite codes already shown
+    // The user's own dictionary while the one at standInPath_ stands in for it.
+    std::string keptDictionaryPath_;
+    std::string keptDictionaryName_;
+    std::string standInPath_;
 };

@@ -122,7 +122,15 @@ void CPelvokDlg::OnTimer(int id) {
     guarded([&] {
         if (id == timer::kScanStep) scanning.step();
         if (id == timer::kDwell) dwellTick();
+        if (id == timer::kIdle) {
+            platform().framework.killTimer(timer::kIdle);
+            if (!DoIdleWork()) platform().framework.setTimer(timer::kIdle, timer::kLockedRetry);
+        }
     });
+}
+
+void CPelvokDlg::scheduleIdleWork() {
+    if (!ending_) platform().framework.setTimer(timer::kIdle, timer::kIdleDelay);
 }
 
 void CPelvokDlg::OnHotKey(int id) {

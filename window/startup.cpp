@@ -1,6 +1,10 @@
 // Start-up, settings and shutdown of the keyboard window.
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
+
+#include <sqlite3.h>
 
 #include "dictionary/SqliteException.h"
 #include "model/LayoutTables.h"
@@ -11,6 +15,7 @@
 #include "dictionary/messages.h"
 #include "window/pelvokDlg.h"
 #include "window/settings.h"
+#include "window/timers.h"
 
 namespace {
 
@@ -34,11 +39,29 @@ constexpr int kPicturesFailureExitCode = 1;
 
 using settings::kDefaultDictionaryName;
 
+// A file that is there but cannot be read now (another program has it open
+// for itself, say) counts as there: opening it fails as a failure that passes.
 bool fileExists(platform::Files& files, const std::string& path) {
+    errno = 0;
     std::FILE* file = std::fopen(files.hostPath(path).c_str(), "rb");
-    if (!file) return false;
+    if (!file) return errno != ENOENT && errno != ENOTDIR && errno != 0;
     std::fclose(file);
     return true;
+}
+
+// Failures after which the same file may open later: locks, and files that
+// cannot be read for now.
+bool mayPass(const SqliteException& failure) {
+    switch (failure.code() & 0xFF) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_CANTOPEN:
+        case SQLITE_IOERR:
+        case SQLITE_PERM:
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -172,25 +195,28 @@ void CPelvokDlg::showStoredArrangement() {
     selectCell(column, row);
 }
 
-void CPelvokDlg::useDefaultDictionary() {
+void CPelvokDlg::useDefaultDictionary(bool remember) {
     platform::Files& files = platform_.files;
     std::string path = files.currentDirectory() + "\\diccionarios";
     files.createDirectory(path);
     path += "\\default.dic";
     // The path and the name it is shown by go together, so that the next
     // start does not label the default dictionary with another's name.
-    platform_.settings.writeValue(kSettingsKey, settings::kDictionaryPath, path);
-    platform_.settings.writeValue(kSettingsKey, settings::kDictionaryName, kDefaultDictionaryName);
+    if (remember) {
+        platform_.settings.writeValue(kSettingsKey, settings::kDictionaryPath, path);
+        platform_.settings.writeValue(kSettingsKey, settings::kDictionaryName,
+                                      kDefaultDictionaryName);
+    }
     dictionaryPath = path;
     dictionaryName = kDefaultDictionaryName;
     CreateFileIfMissing(files, path);
 }
 
-bool CPelvokDlg::openDictionary() {
+bool CPelvokDlg::openDictionary(bool* temporary) {
     suggestions.fill("");
     sentenceStarters.fill("");
     try {
-        database.open(platform_.files.sqlitePath(dictionaryPath));
+        openDatabase(dictionaryPath);
         if (database.hasTable("siguientes")) {
             store_.LoadSentenceStartersAtStartup(suggestions, sentenceStarters);
         } else {
@@ -204,15 +230,33 @@ bool CPelvokDlg::openDictionary() {
         suggestions.fill("");
         sentenceStarters.fill("");
         messages::showDictionaryFailure(platform_.dialogs, dictionaryPath, failure);
+        // A folder in its place is no dictionary, now or later.
+        std::error_code error;
+        if (temporary)
+            *temporary = mayPass(failure) &&
+                         !std::filesystem::is_directory(
+                             platform_.files.hostPath(dictionaryPath), error);
         return false;
     }
 }
 
 void CPelvokDlg::openDictionaryOrDefault() {
-    if (openDictionary()) return;
+    bool temporary = false;
+    if (openDictionary(&temporary)) return;
     const std::string failed = dictionaryPath;
-    useDefaultDictionary();
+    const std::string failedName = dictionaryName;
+    // A dictionary that may open next time stays the user's: the default one
+    // only stands in for it until the keyboard ends.
+    useDefaultDictionary(!temporary);
     if (dictionaryPath == failed) return;
+    if (temporary) {
+        keptDictionaryPath_ = failed;
+        keptDictionaryName_ = failedName;
+        standInPath_ = dictionaryPath;
+        platform_.files.writeLog("the dictionary " + failed +
+                                 " could not be opened for now; the default one stands in, "
+                                 "and the next start tries it again");
+    }
     // Without even the default one the keyboard still types, without
     // prediction (dictionaryAvailable() is false).
     openDictionary();
@@ -224,6 +268,8 @@ void CPelvokDlg::OnClose() {
     // The file dialog runs in a loop of its own; left up, it would keep the
     // process alive after the keyboard has gone.
     if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
+    platform_.framework.killTimer(timer::kIdle);
+    closeDictionary();
     pictures.clear();
     layout.reset();
     platform_.framework.endDialog();
@@ -234,8 +280,20 @@ void CPelvokDlg::exitKeyboard() {
     scanning.stop();
     if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
     settings::save(platform_.settings,
-                   {position, zoom, layout->getLetterLayout(), dictionaryPath, dictionaryName,
+                   {position, zoom, layout->getLetterLayout(), storedDictionaryPath(),
+                    storedDictionaryName(),
                     scanSettings, dwellTime, dwellRadius, dwellRepeat, learningPaused ? 1 : 0});
-    database.close();
+    platform_.framework.killTimer(timer::kIdle);
+    closeDictionary();
     platform_.framework.endDialog();
+}
+
+const std::string& CPelvokDlg::storedDictionaryPath() const {
+    return !keptDictionaryPath_.empty() && dictionaryPath == standInPath_ ? keptDictionaryPath_
+                                                                          : dictionaryPath;
+}
+
+const std::string& CPelvokDlg::storedDictionaryName() const {
+    return !keptDictionaryPath_.empty() && dictionaryPath == standInPath_ ? keptDictionaryName_
+                                                                          : dictionaryName;
 }

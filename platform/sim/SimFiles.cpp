@@ -93,6 +93,16 @@ void SimFiles::createDirectory(const std::string& path) {
     fs::create_directory(hostPath(path), ignored);
 }
 
+bool SimFiles::isNetworkPath(const std::string& path) {
+    const std::string full = resolve(current, path);
+    for (const std::string& folder : networkFolders) {
+        const std::string base = resolve(current, folder);
+        if (full.size() >= base.size() && sameNoCase(full.substr(0, base.size()), base))
+            return true;
+    }
+    return false;
+}
+
 std::string SimFiles::hostPath(const std::string& path) {
     const std::string full = resolve(current, path);
     const std::vector<std::string> parts = components(full);

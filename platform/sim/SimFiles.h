@@ -25,6 +25,12 @@ public:
     std::string currentDirectory() override { return current; }
     void createDirectory(const std::string& path) override;
     std::string hostPath(const std::string& path) override;
+    bool isNetworkPath(const std::string& path) override;
+    void writeLog(const std::string& line) override { log.push_back(line); }
+
+    // Paths under these Windows folders are on a network share.
+    std::vector<std::string> networkFolders;
+    std::vector<std::string> log;
 
     // For tests and the other parts of the desktop.
     void setCurrentDirectory(const std::string& windowsPath);

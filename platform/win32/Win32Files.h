@@ -14,6 +14,9 @@ public:
     std::string hostPath(const std::string& path) override;
     // UTF-8, which sqlite3_open takes on Windows.
     std::string sqlitePath(const std::string& path) override;
+    bool isNetworkPath(const std::string& path) override;
+    // To the debugger and to %LOCALAPPDATA%\Pelvok\pelvok.log.
+    void writeLog(const std::string& line) override;
 };
 
 }  // namespace win32
