@@ -1,20 +1,26 @@
 // pelvok-bench: types the evaluation text on the real keyboard, on a
 // simulated desktop, with dictionaries of about 1k, 10k and 100k words and
 // 10k, 100k and 1M pairs, and with the starter dictionary; prints per
-// dictionary the median, 99th percentile and maximum time of an activated
-// key (activation, composition, prediction and learning; the window is not
-// painted; as the user waits for it, and the processor time of the 99th
-// percentile), the start-up time and the peak memory of the process.
+// dictionary, as a table: the median, 99th percentile and maximum time of an
+// activated key (activation, composition, prediction and learning, as the
+// user waits for it, and the processor time of the 99th percentile), the
+// repaint after it, the disk syncs inside keys and per word typed (the
+// typist pauses after each paragraph, when the keyboard's idle work runs),
+// the start-up time split into the pictures, the settings and dictionary,
+// and the first paint, and the peak memory of the process.
 //
 //   pelvok-bench [--eval TEXT] [--words LIST] [--starter FILE.dic]
 //                [--paragraphs N] [--cache DIR] [--quick 1]
-//                [--transaction-per-key 1] [--full-counts 1]
+//                [--transaction-per-key 1] [--full-counts 1] [--rollback-journal 1]
+//                [--paint 0]
 //
 // --quick 1 runs only the two smaller generated dictionaries, for a smoke
 // test. --transaction-per-key 1 makes what each key learns one transaction,
 // as the window does once it learns through a LearningTransaction.
 // --full-counts 1 makes the counts read every match, as they did before
-// they stopped at six rows.
+// they stopped at six rows. --rollback-journal 1 keeps the dictionary's
+// rollback journal, every commit synced, as the keyboard did before it kept
+// a write-ahead log (and still does on a network share).
 // Each dictionary runs in a process of its own (this program again, with
 // --run), so that its peak memory is its own.
 #include <algorithm>
@@ -29,6 +35,7 @@
 #include <vector>
 
 #include "bench/dictionary_generator.h"
+#include "bench/sync_counter.h"
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/statements.h"
 #include "tools/toolbox/command_line.h"
@@ -52,6 +59,8 @@ struct Options {
     bool quick = false;
     bool transactionPerKey = false;
     bool fullCounts = false;
+    bool rollbackJournal = false;
+    bool paint = true;
 };
 
 std::vector<std::string> evaluationParagraphs(const std::string& path, long long limit) {
@@ -61,6 +70,10 @@ std::vector<std::string> evaluationParagraphs(const std::string& path, long long
     if (text.empty()) throw toolbox::ToolError(path + " holds nothing the keyboard types");
     return text.paragraphs;
 }
+
+// How long the user pauses after each paragraph: the keyboard's idle work
+// (the log copied into the file) runs then, outside every key.
+constexpr std::int64_t kIdlePause = 1500;
 
 double percentile(std::vector<double> sorted, double p) {
     if (sorted.empty()) return 0;
@@ -78,39 +91,85 @@ long peakKilobytes() {
     return 0;
 }
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define PELVOK_COLLECT() CALLGRIND_TOGGLE_COLLECT
+#else
+#define PELVOK_COLLECT()
+#endif
+
 // The child: one dictionary (a copy of it, the keyboard learns as it goes).
+// Prints one line of figures (Figures, in order). Under callgrind with
+// --collect-atstart=no, only the keys are counted.
 int runOne(const std::string& dictionary, const Options& options) {
     const std::vector<std::string> paragraphs =
         evaluationParagraphs(options.eval, options.paragraphs);
     const toolbox::TempFolder folder("pelvok-bench");
     const std::string copy = folder.file("bench.dic");
     fs::copy_file(dictionary, copy);
+    bench::CountSyncs();
 
     const auto start = std::chrono::steady_clock::now();
     std::optional<typist::KeyboardSession> session;
-    session.emplace(copy, typist::KeyboardSession::Indexes::AsOpened, false);
+    session.emplace(copy, typist::KeyboardSession::Indexes::AsOpened, options.paint,
+                    sim::SystemLayout::Spanish, options.rollbackJournal);
     const std::chrono::duration<double> startup = std::chrono::steady_clock::now() - start;
-    // Until the window adds them itself on opening.
-    DictionaryStore(session->keyboard().database).EnsureIndexes();
+    const sim::SimFramework::HandlerTimes started = session->desktop().framework().handlerTimes();
 
     session->learnEachKeyInOneTransaction(options.transactionPerKey);
     statements::CapCounts(!options.fullCounts);
     typist::Typist typist(*session, true);
     typist.keepKeyTimes(true);
-    for (const std::string& p : paragraphs) typist.typeParagraph(p);
+    // The paint and the syncs of each key, apart.
+    std::vector<double> paints;
+    std::vector<double> paintsCpu;
+    double paintedBefore = 0;
+    double paintedCpuBefore = 0;
+    std::uint64_t syncsBefore = 0;
+    std::uint64_t syncsInKeys = 0;
+    typist.beforeEachKey([&](const Key&) {
+        paintedBefore = session->desktop().framework().handlerTimes().paints;
+        paintedCpuBefore = session->desktop().framework().handlerTimes().paintsCpu;
+        syncsBefore = bench::SyncsSoFar();
+        PELVOK_COLLECT();
+    });
+    typist.afterEachKey([&] {
+        PELVOK_COLLECT();
+        paints.push_back(session->desktop().framework().handlerTimes().paints - paintedBefore);
+        paintsCpu.push_back(session->desktop().framework().handlerTimes().paintsCpu -
+                            paintedCpuBefore);
+        syncsInKeys += bench::SyncsSoFar() - syncsBefore;
+    });
+    const std::uint64_t syncsAtStart = bench::SyncsSoFar();
+    for (const std::string& p : paragraphs) {
+        typist.typeParagraph(p);
+        // The user pauses after a paragraph: the keyboard is idle.
+        session->desktop().framework().advance(kIdlePause);
+    }
+    const std::uint64_t syncs = bench::SyncsSoFar() - syncsAtStart;
     std::vector<double> times = typist.keyTimes();
+    for (std::size_t k = 0; k < times.size() && k < paints.size(); ++k) times[k] -= paints[k];
     std::vector<double> cpu = typist.keyCpuTimes();
+    for (std::size_t k = 0; k < cpu.size() && k < paintsCpu.size(); ++k) cpu[k] -= paintsCpu[k];
     std::sort(times.begin(), times.end());
     std::sort(cpu.begin(), cpu.end());
-    std::printf("%zu %.6f %.6f %.6f %.6f %.6f %ld\n", times.size(), startup.count(),
-                percentile(times, 0.5), percentile(times, 0.99), times.empty() ? 0.0 : times.back(),
-                percentile(cpu, 0.99), peakKilobytes());
+    std::sort(paints.begin(), paints.end());
+    const std::size_t words = std::max<std::size_t>(typist.counts().words, 1);
+    std::printf("%zu %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.4f %ld\n",
+                times.size(), startup.count(), started.create, started.initialise,
+                started.firstPaint, percentile(times, 0.5), percentile(times, 0.99),
+                times.empty() ? 0.0 : times.back(), percentile(paints, 0.5),
+                percentile(paints, 0.99), percentile(cpu, 0.99),
+                static_cast<double>(syncsInKeys), static_cast<double>(syncs) / words,
+                peakKilobytes());
     return 0;
 }
 
 struct Figures {
     std::size_t keys = 0;
-    double startup = 0, p50 = 0, p99 = 0, max = 0, cpu99 = 0;
+    double startup = 0, pictures = 0, dictionary = 0, firstPaint = 0;
+    double p50 = 0, p99 = 0, max = 0, paint50 = 0, paint99 = 0, cpu99 = 0;
+    double syncsInKeys = 0, syncsPerWord = 0;
     long peakKb = 0;
 };
 
@@ -123,7 +182,11 @@ Figures runChild(const std::string& self, const std::string& dictionary, const O
                                   "--transaction-per-key",
                                   options.transactionPerKey ? "1" : "0",
                                   "--full-counts",
-                                  options.fullCounts ? "1" : "0"};
+                                  options.fullCounts ? "1" : "0",
+                                  "--rollback-journal",
+                                  options.rollbackJournal ? "1" : "0",
+                                  "--paint",
+                                  options.paint ? "1" : "0"};
     if (options.paragraphs >= 0) {
         args.push_back("--paragraphs");
         args.push_back(std::to_string(options.paragraphs));
@@ -131,8 +194,10 @@ Figures runChild(const std::string& self, const std::string& dictionary, const O
     const toolbox::ProgramRun run = toolbox::runProgram(args);
     Figures f;
     if (run.code != 0 ||
-        std::sscanf(run.out.c_str(), "%zu %lf %lf %lf %lf %lf %ld", &f.keys, &f.startup, &f.p50,
-                    &f.p99, &f.max, &f.cpu99, &f.peakKb) != 7) {
+        std::sscanf(run.out.c_str(), "%zu %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %ld",
+                    &f.keys, &f.startup, &f.pictures, &f.dictionary, &f.firstPaint, &f.p50,
+                    &f.p99, &f.max, &f.paint50, &f.paint99, &f.cpu99, &f.syncsInKeys,
+                    &f.syncsPerWord, &f.peakKb) != 14) {
         std::string why = run.err;
         while (!why.empty() && why.back() == '\n') why.pop_back();
         throw toolbox::ToolError("the run with " + dictionary + " failed" +
@@ -158,6 +223,9 @@ int main(int argc, char** argv) {
         .option("quick", "0|1", "1: only the two smaller generated dictionaries")
         .option("transaction-per-key", "0|1", "1: what each key learns is one transaction")
         .option("full-counts", "0|1", "1: the counts read every match instead of six rows")
+        .option("rollback-journal", "0|1",
+                "1: the dictionary keeps its rollback journal (as on a network share)")
+        .option("paint", "0|1", "0: the window is never painted")
         .option("run", "FILE.dic", "(internal) one run, with this dictionary");
     return toolbox::runTool(line, argc, argv, [&] {
         Options options;
@@ -169,6 +237,8 @@ int main(int argc, char** argv) {
         options.quick = line.number("quick", 0, 1, 0) == 1;
         options.transactionPerKey = line.number("transaction-per-key", 0, 1, 0) == 1;
         options.fullCounts = line.number("full-counts", 0, 1, 0) == 1;
+        options.rollbackJournal = line.number("rollback-journal", 0, 1, 0) == 1;
+        options.paint = line.number("paint", 0, 1, 1) == 1;
         const std::string runDictionary = line.text("run");
         if (!runDictionary.empty()) return runOne(runDictionary, options);
 
@@ -205,13 +275,21 @@ int main(int argc, char** argv) {
             cases.push_back({"starter dictionary", options.starter});
 
         const std::string self = fs::canonical("/proc/self/exe").string();
-        std::printf("%-24s %8s %9s %9s %9s %12s %10s %10s\n", "dictionary", "keys", "p50 ms",
-                    "p99 ms", "max ms", "p99 cpu ms", "start ms", "peak MiB");
+        // A table to paste into the docs: times in ms; "key" is the
+        // handler (activation, composition, prediction, learning), "paint"
+        // the repaint that follows it.
+        std::printf("| dictionary | keys | key p50 | key p99 | key max | key p99 cpu | paint p50 "
+                    "| paint p99 | syncs in keys | syncs a word | start-up | pictures | "
+                    "dictionary | first paint | peak MiB |\n");
+        std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
         for (const Case& c : cases) {
             const Figures f = runChild(self, c.file, options);
-            std::printf("%-24s %8zu %9.3f %9.3f %9.3f %12.3f %10.1f %10.1f\n", c.name.c_str(),
-                        f.keys, f.p50 * 1e3, f.p99 * 1e3, f.max * 1e3, f.cpu99 * 1e3,
-                        f.startup * 1e3, static_cast<double>(f.peakKb) / 1024.0);
+            std::printf("| %s | %zu | %.3f | %.3f | %.3f | %.3f | %.3f | %.3f | %.0f | %.2f | "
+                        "%.1f | %.1f | %.1f | %.1f | %.1f |\n",
+                        c.name.c_str(), f.keys, f.p50 * 1e3, f.p99 * 1e3, f.max * 1e3,
+                        f.cpu99 * 1e3, f.paint50 * 1e3, f.paint99 * 1e3, f.syncsInKeys,
+                        f.syncsPerWord, f.startup * 1e3, f.pictures * 1e3, f.dictionary * 1e3,
+                        f.firstPaint * 1e3, static_cast<double>(f.peakKb) / 1024.0);
             std::fflush(stdout);
         }
         return 0;

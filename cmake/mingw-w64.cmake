@@ -6,8 +6,10 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(PELVOK_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${PELVOK_MINGW_PREFIX}-gcc)
-set(CMAKE_CXX_COMPILER ${PELVOK_MINGW_PREFIX}-g++)
+# The POSIX thread model: its C++ library has std::thread and std::mutex
+# (the keyboard builds a large dictionary's indexes on a thread of its own).
+set(CMAKE_C_COMPILER ${PELVOK_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${PELVOK_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${PELVOK_MINGW_PREFIX}-windres)
 set(CMAKE_STRIP ${PELVOK_MINGW_PREFIX}-strip)
 

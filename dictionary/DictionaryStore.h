@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "dictionary/SqliteDatabase.h"
@@ -37,6 +38,10 @@ public:
     // change. False when a read-only file lacks them: it is still usable,
     // only slower.
     bool EnsureIndexes();
+    // Whether EnsureIndexes has an index to add, and how many rows the
+    // tables have at most (their largest row ids, read without a scan).
+    bool IndexesMissing();
+    std::int64_t RowsAtMost();
     // Whether the SQLite in use ranges over a prefix index only up to the
     // first byte that is not valid UTF-8: its LIKE reads such bytes (n with
     // tilde, c cedilla) in its own way. Older versions range over the raw

@@ -123,6 +123,7 @@ void KeyboardDictionary::openDatabase(const std::string& path) {
 }
 
 void KeyboardDictionary::closeDictionary() {
+    indexBuilder_.stop();
     if (!database.isOpen()) return;
     try {
         writePending(false);
@@ -137,6 +138,12 @@ void KeyboardDictionary::closeDictionary() {
 void KeyboardDictionary::Learn(const std::vector<LearnStep>& steps) {
     if (!database.isOpen() || (steps.empty() && pending_.empty())) return;
     pending_.insert(pending_.end(), steps.begin(), steps.end());
+    // The build holds the file for writing until it ends: the words wait
+    // for it, no key does.
+    if (indexBuilder_.running()) {
+        scheduleIdleWork();
+        return;
+    }
     try {
         writePending(!locked_);
     } catch (const SqliteException& failure) {
@@ -158,6 +165,7 @@ void KeyboardDictionary::Learn(const std::vector<LearnStep>& steps) {
 
 bool KeyboardDictionary::DoIdleWork() {
     if (!database.isOpen()) return true;
+    if (indexBuilder_.running()) return false;
     if (!pending_.empty()) {
         Learn({});
         if (!pending_.empty()) return false;
@@ -205,6 +213,13 @@ void KeyboardDictionary::LoadFrequentWords() {
 
 void KeyboardDictionary::ensureIndexes() {
     try {
+        if (store_.IndexesMissing() && store_.RowsAtMost() > kBackgroundIndexRows) {
+            platform().files.writeLog("building the missing indexes of " + dictionaryPath +
+                                      " in the background");
+            indexBuilder_.start(platform().files.sqlitePath(dictionaryPath));
+            scheduleIdleWork();
+            return;
+        }
         store_.EnsureIndexes();
     } catch (const SqliteException&) {
         // Only speed depends on them.

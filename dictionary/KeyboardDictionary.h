@@ -10,6 +10,7 @@
 
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/SqliteDatabase.h"
+#include "dictionary/index_builder.h"
 #include "platform/platform.h"
 
 class SqliteException;
@@ -63,6 +64,12 @@ public:
 
     // The longest the keyboard waits for a file another program holds.
     static constexpr int kBusyWaitMs = 1000;
+    // A dictionary of more rows than this gets its missing indexes built in
+    // the background: a few hundred milliseconds' work and more.
+    static constexpr std::int64_t kBackgroundIndexRows = 200000;
+    // Whether missing indexes are being built in the background.
+    bool buildingIndexes() { return indexBuilder_.running(); }
+
     // Kept steps beyond this many are dropped, oldest first: memory is not
     // spent without bound on a file locked for hours.
     static constexpr std::size_t kMostPending = 100000;
@@ -94,7 +101,8 @@ protected:
     // The two fixed export files; false when one could not be written.
     bool writeExportFiles();
     // Indexes only make lookups faster: a file that cannot take them (read-only,
-    // say) is used without them.
+    // say) is used without them. Those a large file lacks are built in the
+    // background.
     void ensureIndexes();
 
     platform::Platform& platform_;
@@ -107,6 +115,7 @@ private:
     void openDictionaryFile(const platform::FileChoice& choice);
     void exportWordTable(const platform::FileChoice& choice);
 
+    IndexBuilder indexBuilder_;
     std::vector<LearnStep> pending_;
     // The last write found the file locked: tries do not wait for it again
     // until one succeeds, so that no key freezes while it stays locked.

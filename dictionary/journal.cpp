@@ -21,6 +21,14 @@ std::string journalMode(SqliteDatabase& database, const char* pragma) {
 // empties it long before, so a key never waits for that copy in practice.
 constexpr const char* kLogLimit = "PRAGMA wal_autocheckpoint=10000;";
 
+// The first commit to an empty log writes the log's header and syncs it:
+// done now, with a change that changes nothing, that sync is no key's.
+void startLog(SqliteDatabase& database) {
+    const int version = database.queryInt("PRAGMA user_version;");
+    database.executeUpdate("BEGIN IMMEDIATE; PRAGMA user_version=" + std::to_string(version) +
+                           "; COMMIT;");
+}
+
 }  // namespace
 
 bool isLockFailure(int code) {
@@ -50,6 +58,12 @@ bool UseWriteAheadLog(SqliteDatabase& database, bool onNetwork, std::string& why
             return false;
         }
         database.executeUpdate(std::string("PRAGMA synchronous=NORMAL;") + kLogLimit);
+        try {
+            startLog(database);
+        } catch (const SqliteException& failure) {
+            // Then the first key's commit syncs the header instead.
+            if (isLockFailure(failure.code())) throw;
+        }
         return true;
     } catch (const SqliteException& failure) {
         if (isLockFailure(failure.code())) throw;
@@ -59,10 +73,19 @@ bool UseWriteAheadLog(SqliteDatabase& database, bool onNetwork, std::string& why
 }
 
 void Checkpoint(SqliteDatabase& database) {
+    if (!database.isOpen()) return;
     try {
-        if (database.isOpen()) database.executeUpdate("PRAGMA wal_checkpoint(TRUNCATE);");
+        if (journalMode(database, "PRAGMA journal_mode;") != "wal") return;
+        database.executeUpdate("PRAGMA wal_checkpoint(TRUNCATE);");
+        startLog(database);
     } catch (const SqliteException&) {
         // Busy or locked: the next idle moment tries again.
+        if (database.inTransaction()) {
+            try {
+                database.executeUpdate("ROLLBACK;");
+            } catch (const SqliteException&) {
+            }
+        }
     }
 }
 

@@ -45,8 +45,9 @@ namespace {
 
 // The indexes both sets share: the lookups of learning and deleting, and the
 // most frequent words and successors in the order the rows are read, so that
-// the first six come without sorting. The successors' one holds only those of
-// two characters and more, which is what their statements ask for.
+// the first six come without sorting. No index has a WHERE clause: one with
+// LIKE in it is read differently by different SQLite versions, and the
+// successors' order index of earlier files, which had one, is dropped.
 const char* const kWordsLookupIndexes =
     "CREATE INDEX IF NOT EXISTS palabras_forma ON palabras(pSinAcento, palabra, repPal);"
     "CREATE INDEX IF NOT EXISTS palabras_frecuencia ON palabras(repPal DESC, palabra, "
@@ -54,8 +55,9 @@ const char* const kWordsLookupIndexes =
 const char* const kSuccessorsLookupIndexes =
     "CREATE INDEX IF NOT EXISTS siguientes_forma ON siguientes(sSinAcento, palabra, siguiente, "
     "repSig);"
-    "CREATE INDEX IF NOT EXISTS siguientes_frecuencia ON siguientes(palabra, repSig DESC, "
-    "siguiente) WHERE sSinAcento LIKE '__%';";
+    "DROP INDEX IF EXISTS siguientes_frecuencia;"
+    "CREATE INDEX IF NOT EXISTS siguientes_orden ON siguientes(palabra, repSig DESC, "
+    "siguiente);";
 
 }  // namespace
 

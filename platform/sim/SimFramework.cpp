@@ -1,6 +1,8 @@
 #include "platform/sim/SimFramework.h"
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <stdexcept>
 
 #include "platform/sim/SimPointer.h"
@@ -12,6 +14,21 @@ using platform::Rect;
 using platform::WindowId;
 
 namespace {
+
+double threadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+struct Stopwatch {
+    std::chrono::steady_clock::time_point begun = std::chrono::steady_clock::now();
+    double cpuBegun = threadCpuSeconds();
+    double seconds() const {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count();
+    }
+    double cpuSeconds() const { return threadCpuSeconds() - cpuBegun; }
+};
 
 // Counts the handlers running, which nest while a dialog's own loop is up.
 class Nesting {
@@ -63,14 +80,19 @@ void SimFramework::start(platform::DialogHandlers& dialog) {
     creationFailed = false;
     invalid = false;
     const WindowId window = windows.createKeyboardWindow();
-    if (dialog.OnCreate() == -1) {
+    const auto created = Stopwatch();
+    const int createResult = dialog.OnCreate();
+    handlerTimes_.create = created.seconds();
+    if (createResult == -1) {
         // Creation refused: the dialog never comes up.
         windows.destroyWindow(window);
         endedFlag = true;
         creationFailed = true;
         return;
     }
+    const auto initialised = Stopwatch();
     dialog.OnInitDialog();
+    handlerTimes_.initialise = initialised.seconds();
     if (endedFlag) {
         windows.destroyWindow(window);
         return;
@@ -78,7 +100,9 @@ void SimFramework::start(platform::DialogHandlers& dialog) {
     // The dialog manager shows the window once it is initialised; the window
     // is a tool window that is never activated.
     windows.setVisible(window, true);
+    const double paintedBefore = handlerTimes_.paints;
     paintIfNeeded();
+    handlerTimes_.firstPaint = handlerTimes_.paints - paintedBefore;
 }
 
 WindowId SimFramework::keyboardWindow() {
@@ -280,7 +304,10 @@ bool SimFramework::paintIfNeeded() {
         // Validated before the handler, so that what it invalidates stays pending.
         invalid = false;
         ++paints;
+        const auto painted = Stopwatch();
         handlers->OnPaint();
+        handlerTimes_.paints += painted.seconds();
+        handlerTimes_.paintsCpu += painted.cpuSeconds();
     }
     closeIfEnded();
     return true;

@@ -111,6 +111,16 @@ public:
     void clearInvalidations() { invalidationLog.clear(); }
     bool iconWasSet() const { return iconSet; }
     int paintCount() const { return paints; }
+    // Wall-clock seconds spent in the keyboard's handlers of start-up and in
+    // its paints, for the benchmark.
+    struct HandlerTimes {
+        double create = 0;      // WM_CREATE: the pictures
+        double initialise = 0;  // WM_INITDIALOG: settings and the dictionary
+        double firstPaint = 0;
+        double paints = 0;      // every paint, the first one included
+        double paintsCpu = 0;   // the same in processor time of the thread
+    };
+    const HandlerTimes& handlerTimes() const { return handlerTimes_; }
     // How often a click made the keyboard window the active one.
     int keyboardActivations() const { return activations; }
 
@@ -145,6 +155,7 @@ private:
     bool invalid = false;
     bool iconSet = false;
     int paints = 0;
+    HandlerTimes handlerTimes_;
     int activations = 0;
     int depth = 0;  // handlers running
     std::vector<Invalidation> invalidationLog;

@@ -17,7 +17,7 @@ constexpr const char* kDictionaryFolder = "D:\\diccionarios";
 const char* const kDropIndexes =
     "DROP INDEX IF EXISTS palabras_prefijo; DROP INDEX IF EXISTS palabras_forma;"
     "DROP INDEX IF EXISTS palabras_frecuencia; DROP INDEX IF EXISTS siguientes_prefijo;"
-    "DROP INDEX IF EXISTS siguientes_forma; DROP INDEX IF EXISTS siguientes_frecuencia;";
+    "DROP INDEX IF EXISTS siguientes_forma; DROP INDEX IF EXISTS siguientes_frecuencia; DROP INDEX IF EXISTS siguientes_orden;";
 
 }  // namespace
 
@@ -32,7 +32,7 @@ sim::SimOptions withLayout(sim::SystemLayout layout) {
 }  // namespace
 
 KeyboardSession::KeyboardSession(const std::string& dictionary, Indexes indexes, bool paint,
-                                 sim::SystemLayout layout)
+                                 sim::SystemLayout layout, bool onNetwork)
     : sim_(withLayout(layout)) {
     namespace fs = std::filesystem;
     const fs::path file = fs::absolute(dictionary);
@@ -41,6 +41,7 @@ KeyboardSession::KeyboardSession(const std::string& dictionary, Indexes indexes,
     if (!fs::exists(file)) std::ofstream(file, std::ios::app);
     sim::SimDesktop& d = sim_.desktop();
     d.files().mapFolder(kDictionaryFolder, file.parent_path().string());
+    if (onNetwork) d.files().networkFolders.push_back(kDictionaryFolder);
     const std::string windowsPath =
         std::string(kDictionaryFolder) + "\\" + file.filename().string();
     d.settings().setValue(kSettingsKey, settings::kDictionaryPath, windowsPath);

@@ -24,9 +24,12 @@ public:
     // keyboard's invalidations are dropped). Throws std::runtime_error when
     // the keyboard cannot start or has no dictionary. `layout` is the
     // keyboard layout of the desktop's input.
+    // `onNetwork`: the dictionary's folder is a network share, where the
+    // keyboard keeps the rollback journal.
     explicit KeyboardSession(const std::string& dictionary, Indexes indexes = Indexes::AsOpened,
                              bool paint = true,
-                             sim::SystemLayout layout = sim::SystemLayout::Spanish);
+                             sim::SystemLayout layout = sim::SystemLayout::Spanish,
+                             bool onNetwork = false);
     ~KeyboardSession();
     KeyboardSession(const KeyboardSession&) = delete;
     KeyboardSession& operator=(const KeyboardSession&) = delete;
