@@ -12,7 +12,7 @@
 //   pelvok-bench [--eval TEXT] [--words LIST] [--starter FILE.dic]
 //                [--paragraphs N] [--cache DIR] [--quick 1]
 //                [--transaction-per-key 1] [--full-counts 1] [--rollback-journal 1]
-//                [--paint 0]
+//                [--paint 0] [--without-indexes 1]
 //
 // --quick 1 runs only the two smaller generated dictionaries, for a smoke
 // test. --transaction-per-key 1 makes what each key learns one transaction,
@@ -20,7 +20,9 @@
 // --full-counts 1 makes the counts read every match, as they did before
 // they stopped at six rows. --rollback-journal 1 keeps the dictionary's
 // rollback journal, every commit synced, as the keyboard did before it kept
-// a write-ahead log (and still does on a network share).
+// a write-ahead log (and still does on a network share). --without-indexes 1
+// starts on a copy without indexes, and prints how long the keyboard took to
+// build them in the background and the slowest key typed meanwhile.
 // Each dictionary runs in a process of its own (this program again, with
 // --run), so that its peak memory is its own.
 #include <algorithm>
@@ -61,6 +63,7 @@ struct Options {
     bool fullCounts = false;
     bool rollbackJournal = false;
     bool paint = true;
+    bool withoutIndexes = false;
 };
 
 std::vector<std::string> evaluationParagraphs(const std::string& path, long long limit) {
@@ -107,6 +110,15 @@ int runOne(const std::string& dictionary, const Options& options) {
     const toolbox::TempFolder folder("pelvok-bench");
     const std::string copy = folder.file("bench.dic");
     fs::copy_file(dictionary, copy);
+    if (options.withoutIndexes) {
+        SqliteDatabase database;
+        database.open(copy);
+        database.executeUpdate(
+            "DROP INDEX IF EXISTS palabras_prefijo; DROP INDEX IF EXISTS palabras_forma;"
+            "DROP INDEX IF EXISTS palabras_frecuencia; DROP INDEX IF EXISTS siguientes_prefijo;"
+            "DROP INDEX IF EXISTS siguientes_forma; DROP INDEX IF EXISTS siguientes_orden;"
+            "DROP INDEX IF EXISTS siguientes_frecuencia;");
+    }
     bench::CountSyncs();
 
     const auto start = std::chrono::steady_clock::now();
@@ -127,6 +139,12 @@ int runOne(const std::string& dictionary, const Options& options) {
     double paintedCpuBefore = 0;
     std::uint64_t syncsBefore = 0;
     std::uint64_t syncsInKeys = 0;
+    // A file without indexes gets them in the background: how long that
+    // took, and the keys typed meanwhile.
+    double indexBuild = 0;
+    std::size_t keysDuringBuild = 0;
+    double slowestDuringBuild = 0;
+    bool building = session->keyboard().buildingIndexes();
     typist.beforeEachKey([&](const Key&) {
         paintedBefore = session->desktop().framework().handlerTimes().paints;
         paintedCpuBefore = session->desktop().framework().handlerTimes().paintsCpu;
@@ -139,6 +157,15 @@ int runOne(const std::string& dictionary, const Options& options) {
         paintsCpu.push_back(session->desktop().framework().handlerTimes().paintsCpu -
                             paintedCpuBefore);
         syncsInKeys += bench::SyncsSoFar() - syncsBefore;
+        if (building) {
+            ++keysDuringBuild;
+            slowestDuringBuild = std::max(slowestDuringBuild, typist.keyTimes().back());
+            building = session->keyboard().buildingIndexes();
+            if (!building)
+                indexBuild =
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                        .count();
+        }
     });
     const std::uint64_t syncsAtStart = bench::SyncsSoFar();
     for (const std::string& p : paragraphs) {
@@ -155,13 +182,16 @@ int runOne(const std::string& dictionary, const Options& options) {
     std::sort(cpu.begin(), cpu.end());
     std::sort(paints.begin(), paints.end());
     const std::size_t words = std::max<std::size_t>(typist.counts().words, 1);
-    std::printf("%zu %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.4f %ld\n",
+    for (const std::string& line : session->desktop().files().log)
+        std::fprintf(stderr, "pelvok-bench: the keyboard's log: %s\n", line.c_str());
+    std::printf("%zu %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.6f %.4f %ld %.6f %zu "
+                "%.6f\n",
                 times.size(), startup.count(), started.create, started.initialise,
                 started.firstPaint, percentile(times, 0.5), percentile(times, 0.99),
                 times.empty() ? 0.0 : times.back(), percentile(paints, 0.5),
                 percentile(paints, 0.99), percentile(cpu, 0.99),
                 static_cast<double>(syncsInKeys), static_cast<double>(syncs) / words,
-                peakKilobytes());
+                peakKilobytes(), indexBuild, keysDuringBuild, slowestDuringBuild);
     return 0;
 }
 
@@ -171,6 +201,9 @@ struct Figures {
     double p50 = 0, p99 = 0, max = 0, paint50 = 0, paint99 = 0, cpu99 = 0;
     double syncsInKeys = 0, syncsPerWord = 0;
     long peakKb = 0;
+    double indexBuild = 0;
+    std::size_t keysDuringBuild = 0;
+    double slowestDuringBuild = 0;
 };
 
 Figures runChild(const std::string& self, const std::string& dictionary, const Options& options) {
@@ -186,7 +219,9 @@ Figures runChild(const std::string& self, const std::string& dictionary, const O
                                   "--rollback-journal",
                                   options.rollbackJournal ? "1" : "0",
                                   "--paint",
-                                  options.paint ? "1" : "0"};
+                                  options.paint ? "1" : "0",
+                                  "--without-indexes",
+                                  options.withoutIndexes ? "1" : "0"};
     if (options.paragraphs >= 0) {
         args.push_back("--paragraphs");
         args.push_back(std::to_string(options.paragraphs));
@@ -194,10 +229,12 @@ Figures runChild(const std::string& self, const std::string& dictionary, const O
     const toolbox::ProgramRun run = toolbox::runProgram(args);
     Figures f;
     if (run.code != 0 ||
-        std::sscanf(run.out.c_str(), "%zu %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %ld",
+        std::sscanf(run.out.c_str(),
+                    "%zu %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %lf %ld %lf %zu %lf",
                     &f.keys, &f.startup, &f.pictures, &f.dictionary, &f.firstPaint, &f.p50,
                     &f.p99, &f.max, &f.paint50, &f.paint99, &f.cpu99, &f.syncsInKeys,
-                    &f.syncsPerWord, &f.peakKb) != 14) {
+                    &f.syncsPerWord, &f.peakKb, &f.indexBuild, &f.keysDuringBuild,
+                    &f.slowestDuringBuild) != 17) {
         std::string why = run.err;
         while (!why.empty() && why.back() == '\n') why.pop_back();
         throw toolbox::ToolError("the run with " + dictionary + " failed" +
@@ -226,6 +263,8 @@ int main(int argc, char** argv) {
         .option("rollback-journal", "0|1",
                 "1: the dictionary keeps its rollback journal (as on a network share)")
         .option("paint", "0|1", "0: the window is never painted")
+        .option("without-indexes", "0|1",
+                "1: the dictionary starts without indexes, built while the typist types")
         .option("run", "FILE.dic", "(internal) one run, with this dictionary");
     return toolbox::runTool(line, argc, argv, [&] {
         Options options;
@@ -239,6 +278,7 @@ int main(int argc, char** argv) {
         options.fullCounts = line.number("full-counts", 0, 1, 0) == 1;
         options.rollbackJournal = line.number("rollback-journal", 0, 1, 0) == 1;
         options.paint = line.number("paint", 0, 1, 1) == 1;
+        options.withoutIndexes = line.number("without-indexes", 0, 1, 0) == 1;
         const std::string runDictionary = line.text("run");
         if (!runDictionary.empty()) return runOne(runDictionary, options);
 
@@ -269,6 +309,12 @@ int main(int argc, char** argv) {
                 bench::GenerateDictionary(size, fs::exists(options.words) ? options.words : "",
                                           file);
             }
+            // Files of an earlier version get this version's indexes once.
+            {
+                SqliteDatabase database;
+                database.open(file);
+                DictionaryStore(database).EnsureIndexes();
+            }
             cases.push_back({name, file});
         }
         if (!options.quick && fs::exists(options.starter))
@@ -290,6 +336,10 @@ int main(int argc, char** argv) {
                         f.cpu99 * 1e3, f.paint50 * 1e3, f.paint99 * 1e3, f.syncsInKeys,
                         f.syncsPerWord, f.startup * 1e3, f.pictures * 1e3, f.dictionary * 1e3,
                         f.firstPaint * 1e3, static_cast<double>(f.peakKb) / 1024.0);
+            if (options.withoutIndexes)
+                std::printf("|  | indexes built in the background in %.1f s; %zu keys typed "
+                            "meanwhile, the slowest %.1f ms |\n",
+                            f.indexBuild, f.keysDuringBuild, f.slowestDuringBuild * 1e3);
             std::fflush(stdout);
         }
         return 0;

@@ -8,7 +8,7 @@ namespace bench {
 
 // Makes the counting layer the default for every connection opened after it.
 void CountSyncs();
-// Syncs asked since CountSyncs.
+// Syncs this thread asked since CountSyncs.
 std::uint64_t SyncsSoFar();
 
 }  // namespace bench

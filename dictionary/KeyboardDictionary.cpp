@@ -124,6 +124,7 @@ void KeyboardDictionary::openDatabase(const std::string& path) {
 
 void KeyboardDictionary::closeDictionary() {
     indexBuilder_.stop();
+    logHoldsBuild_ = false;
     if (!database.isOpen()) return;
     try {
         writePending(false);
@@ -140,7 +141,7 @@ void KeyboardDictionary::Learn(const std::vector<LearnStep>& steps) {
     pending_.insert(pending_.end(), steps.begin(), steps.end());
     // The build holds the file for writing until it ends: the words wait
     // for it, no key does.
-    if (indexBuilder_.running()) {
+    if (buildingIndexes() || logHoldsBuild_) {
         scheduleIdleWork();
         return;
     }
@@ -163,9 +164,28 @@ void KeyboardDictionary::Learn(const std::vector<LearnStep>& steps) {
     scheduleIdleWork();
 }
 
+bool KeyboardDictionary::buildingIndexes() {
+    if (indexBuilder_.running()) return true;
+    if (!indexBuildLogged_) {
+        indexBuildLogged_ = true;
+        logHoldsBuild_ = true;
+        const double seconds = indexBuilder_.lastSeconds();
+        platform().files.writeLog(seconds > 0 ? "the indexes of " + dictionaryPath +
+                                                    " were built in " +
+                                                    std::to_string(seconds) + " s"
+                                              : "the indexes of " + dictionaryPath +
+                                                    " could not be built now");
+    }
+    return false;
+}
+
 bool KeyboardDictionary::DoIdleWork() {
     if (!database.isOpen()) return true;
-    if (indexBuilder_.running()) return false;
+    if (buildingIndexes()) return false;
+    if (logHoldsBuild_) {
+        journal::Checkpoint(database);
+        logHoldsBuild_ = false;
+    }
     if (!pending_.empty()) {
         Learn({});
         if (!pending_.empty()) return false;
@@ -217,6 +237,7 @@ void KeyboardDictionary::ensureIndexes() {
             platform().files.writeLog("building the missing indexes of " + dictionaryPath +
                                       " in the background");
             indexBuilder_.start(platform().files.sqlitePath(dictionaryPath));
+            indexBuildLogged_ = false;
             scheduleIdleWork();
             return;
         }

@@ -68,7 +68,7 @@ public:
     // the background: a few hundred milliseconds' work and more.
     static constexpr std::int64_t kBackgroundIndexRows = 200000;
     // Whether missing indexes are being built in the background.
-    bool buildingIndexes() { return indexBuilder_.running(); }
+    bool buildingIndexes();
 
     // Kept steps beyond this many are dropped, oldest first: memory is not
     // spent without bound on a file locked for hours.
@@ -116,6 +116,11 @@ private:
     void exportWordTable(const platform::FileChoice& choice);
 
     IndexBuilder indexBuilder_;
+    bool indexBuildLogged_ = true;
+    // The build has ended and left its pages in the log: the idle work
+    // copies them into the file before anything is learned, or a key's
+    // commit would (the log past its limit).
+    bool logHoldsBuild_ = false;
     std::vector<LearnStep> pending_;
     // The last write found the file locked: tries do not wait for it again
     // until one succeeds, so that no key freezes while it stays locked.

@@ -45,6 +45,10 @@ void IndexBuilder::build(std::string sqlitePath) {
             // The keyboard's own learning waits for this, never the other
             // way round: the build may wait long for a reader to let go.
             database.setBusyWait(SqliteDatabase::kDefaultBusyTimeoutMs);
+            // The keyboard's idle work copies the log into the file, syncing
+            // then; copied here, the log would start anew and the first
+            // commit of a key would sync its header.
+            database.executeUpdate("PRAGMA wal_autocheckpoint=0;");
             DictionaryStore(database).EnsureIndexes();
             seconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun)
                            .count();
