@@ -126,8 +126,10 @@ void KeyboardDictionary::closeDictionary() {
     indexBuilder_.stop();
     logHoldsBuild_ = false;
     if (!database.isOpen()) return;
+    // A brief wait for another program's lock, as for a key; what is still
+    // locked out after it is lost with the closing.
     try {
-        writePending(false);
+        writePending(true);
     } catch (const SqliteException&) {
     }
     pending_.clear();

@@ -58,8 +58,8 @@ public:
     // the medium allows, a write-ahead log (a note in the log when not).
     // Throws SqliteException, the database left closed.
     void openDatabase(const std::string& path);
-    // Writes what it can of the kept words, returns the file to a plain
-    // rollback journal and closes it. Never throws.
+    // Writes the kept words (waiting briefly for a lock), returns the file to
+    // a plain rollback journal and closes it. Never throws.
     void closeDictionary();
 
     // The longest the keyboard waits for a file another program holds.

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/../.."
 
 missing=()
 for tool in wine wineserver Xvfb xdpyinfo xdotool setxkbmap import convert localedef \
-  sqlite3 flock x86_64-w64-mingw32-g++ makensis; do
+  sqlite3 flock x86_64-w64-mingw32-g++-posix makensis; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
 if ((${#missing[@]})); then

@@ -1,6 +1,7 @@
-// The keyboard killed (SIGKILL) at random moments while it types and learns:
-// the dictionary stays whole, opens again, and keeps every word learned
-// before the kill.
+// Keyboards in processes of their own: killed (SIGKILL) at random moments
+// while they type and learn, the dictionary stays whole, opens again, and
+// keeps every word learned before the kill; two typing on one dictionary at
+// once lose none of what either learns.
 #include <gtest/gtest.h>
 
 #include <poll.h>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/DictionaryStore.h"
 #include "tests/tools/tool_files.h"
 #include "tools/typist/keyboard_session.h"
 #include "tools/typist/typist.h"
@@ -136,6 +138,64 @@ TEST(KillTest, EveryKillLeavesAWholeDictionaryWithEveryReportedWord) {
         // The next run starts the keyboard on the file the kill left.
         next = run.lastReported + 1;
     }
+}
+
+// Types kParagraphs paragraphs (three different ones in turn) on the
+// dictionary, with `keyboards` keyboards at once, each in a process.
+constexpr int kSharedParagraphs = 12;
+
+void typeAtOnce(const std::string& dictionary, int keyboards) {
+    {
+        SqliteDatabase database;
+        database.open(dictionary);
+        DictionaryStore store(database);
+        store.CreateWordsTable();
+        store.CreateSuccessorsTable();
+        store.EnsureIndexes();
+    }
+    std::vector<pid_t> children;
+    for (int keyboard = 0; keyboard < keyboards; ++keyboard) {
+        const pid_t child = fork();
+        if (child == 0) {
+            try {
+                typist::KeyboardSession session(dictionary,
+                                                typist::KeyboardSession::Indexes::AsOpened, false);
+                typist::Typist typist(session, false);
+                for (int number = 0; number < kSharedParagraphs; ++number)
+                    typist.typeParagraph(paragraph(number % 3));
+            } catch (...) {
+                _exit(3);
+            }
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+}
+
+int countOf(const std::string& dictionary, const std::string& word) {
+    SqliteDatabase database;
+    database.open(dictionary);
+    return database.queryInt("SELECT coalesce(sum(repPal), 0) FROM palabras WHERE palabra = '" +
+                             word + "'");
+}
+
+TEST(SharedDictionary, TwoKeyboardsTypingAtOnceLoseNoWord) {
+    TempFolder folder;
+    const std::string alone = folder.file("solo.dic");
+    const std::string shared = folder.file("compartido.dic");
+    typeAtOnce(alone, 1);
+    typeAtOnce(shared, 2);
+    for (int number = 0; number < 3; ++number)
+        for (int place = 0; place < kWordsPerParagraph; ++place) {
+            const std::string word = madeUpWord(number, place);
+            EXPECT_GT(countOf(alone, word), 0) << word;
+            EXPECT_EQ(countOf(shared, word), 2 * countOf(alone, word)) << word;
+        }
 }
 
 }  // namespace
