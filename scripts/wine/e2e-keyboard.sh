@@ -139,6 +139,10 @@ e2e_keyboard() {
   expect_pixels "$out/covered.png" 156,207,255 "the keyboard over the raised target" \
     431 739 847 740 463 808 797 785 640 992 845 990
 
+  # While it runs, learning goes to a write-ahead log beside the dictionary.
+  expect "while it runs the dictionary has its log" "yes" \
+    "$([[ -f $dic-wal ]] && echo yes || echo no)"
+
   # Dock top right and one size up, then the power key stores the settings,
   # closes the dictionary and ends the program.
   drive press DockTopRight Magnifier
@@ -156,6 +160,9 @@ e2e_keyboard() {
     "$(sqlite3 "$dic" 'SELECT * FROM palabras ORDER BY palabra;' | paste -sd' ')"
   expect "the learned pairs" $'.|hola|hola|1 tal|hola|hola|1' \
     "$(sqlite3 "$dic" 'SELECT * FROM siguientes ORDER BY palabra, siguiente;' | paste -sd' ')"
+  expect "closed, the dictionary is one plain file" "delete no no" \
+    "$(sqlite3 "$dic" 'PRAGMA journal_mode;') $([[ -e $dic-wal ]] && echo yes || echo no) $(
+      [[ -e $dic-shm ]] && echo yes || echo no)"
 
   drive close-target
   wait_program target
