@@ -221,10 +221,14 @@ TEST_P(HostileFilesTest, TheUserIsToldAndTypingGoesOnWithTheFileAsItWas) {
             fs::permissions(desktop().files().home(), fs::perms(0755));
             fs::permissions(host(c.kept), fs::perms(0444));
         }
-        if (root) ASSERT_EQ(seteuid(65534), 0);
+        if (root) {
+            ASSERT_EQ(seteuid(65534), 0);
+        }
         desktop().queueFileAnswer(sim::FileAnswer::choose(c.kept));
         window().ChooseDictionaryFile(file_dialog::kOpen);
-        if (root) ASSERT_EQ(seteuid(0), 0);
+        if (root) {
+            ASSERT_EQ(seteuid(0), 0);
+        }
         ASSERT_EQ(window().dictionaryPath, c.kept);
     }
     struct rlimit unlimited {};
