@@ -59,8 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     window.textLine = before + "_" + after;
     window.cursorPos = static_cast<int>(before.size());
     window.selectionActive = flags & 128;
-    window.selectionAnchor =
-        window.selectionActive ? static_cast<int>(in.byte() % (window.textLine.size() + 1)) - 1 : -1;
+    window.selectionAnchor = window.selectionActive
+                                 ? static_cast<int>(in.byte() % (window.textLine.size() + 1)) - 1
+                                 : -1;
     window.suggestions.fill("");
     window.suggestions[0] = in.text(40);
     while (in.more()) {

@@ -35,9 +35,9 @@ void useAsTheKeyboardDoes(SqliteDatabase& database) {
         store.LearnPair(".", "casa", "casa");
         learning.commit();
     }
-    FirstSource first = RunFirstSource(
-        database, {{statements::N1(".", "ca"), statements::N2(".", "ca")},
-                   {statements::P1("ca"), statements::P2("ca")}});
+    FirstSource first =
+        RunFirstSource(database, {{statements::N1(".", "ca"), statements::N2(".", "ca")},
+                                  {statements::P1("ca"), statements::P2("ca")}});
     FillWithSecondList(database, first, "ca", suggestions);
     first = RunFirstSource(database, {{statements::N3("casa"), statements::N4("casa")},
                                       {statements::P4(), statements::P5()}});

@@ -42,9 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const settings::Digit& digit :
          {settings::kLetterLayoutDigit, settings::kZoomDigit, settings::kPositionDigit})
         readDigit(registry, digit);
-    for (const settings::Number& number :
-         {settings::kDwellTime, settings::kDwellRadius, settings::kDwellRepeat,
-          settings::kLearningPaused})
+    for (const settings::Number& number : {settings::kDwellTime, settings::kDwellRadius,
+                                           settings::kDwellRepeat, settings::kLearningPaused})
         readNumber(registry, number);
     const settings::Scanning scanning = settings::readScanning(registry);
     check(scanning.mode >= 0 && scanning.mode <= 2);

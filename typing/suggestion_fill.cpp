@@ -55,7 +55,9 @@ void FillWithSecondList(SqliteDatabase& database, FirstSource& first, const std:
         } else {
             if (index == n) {
                 m = database.queryInt(statements::P3(prefix));
-                if (m > 0) second = std::make_unique<SqliteQuery>(database.runQuery(statements::P2(prefix)));
+                if (m > 0)
+                    second =
+                        std::make_unique<SqliteQuery>(database.runQuery(statements::P2(prefix)));
             }
             if (!stopped && second && index < n + m && !second->atEnd()) {
                 // Rows that a key refilled in this pass shows already are

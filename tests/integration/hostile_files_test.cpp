@@ -118,13 +118,15 @@ const HostileCase kCases[] = {
      kBroken,
      {{"database disk image is malformed"}}},
     // Its sentence starters stay on the keys, the searches of the words fail.
-    {"GarbledTablePage", [](HostileFilesTest& t) { damage(t, 4096, std::string(4096, '\xA5')); },
+    {"GarbledTablePage",
+     [](HostileFilesTest& t) { damage(t, 4096, std::string(4096, '\xA5')); },
      kBroken,
      {{"Error en el diccionario C:\\Pelvok\\roto.dic", "database disk image is malformed"}},
      false,
      false,
      "palabra0"},
-    {"GarbledSchemaPage", [](HostileFilesTest& t) { damage(t, 100, std::string(300, '\x5A')); },
+    {"GarbledSchemaPage",
+     [](HostileFilesTest& t) { damage(t, 100, std::string(300, '\x5A')); },
      kBroken,
      {{"malformed"}}},
     {"Folder",
@@ -192,7 +194,9 @@ const HostileCase kCases[] = {
      ""},
     // A file that may grow no more (RLIMIT_FSIZE): SQLite reports the short
     // write as an I/O error.
-    {"FullDisk", [](HostileFilesTest&) {}, pelvok_test::kDefaultDictionary,
+    {"FullDisk",
+     [](HostileFilesTest&) {},
+     pelvok_test::kDefaultDictionary,
      {{"Error en el diccionario C:\\Pelvok\\diccionarios\\default.dic", "disk I/O error"}},
      true},
 };
@@ -206,9 +210,9 @@ TEST_P(HostileFilesTest, TheUserIsToldAndTypingGoesOnWithTheFileAsItWas) {
     c.prepare(*this);
     std::string kept = c.kept[0] ? readBytes(host(c.kept)) : "";
     std::vector<std::pair<std::string, std::string>> settingsBefore;
-    for (const char* name : {settings::kLetterLayout, settings::kZoom, settings::kPosition,
-                             settings::kScanning, settings::kScanInterval, settings::kSwitchKey,
-                             "DwellTime", "LearningPaused"})
+    for (const char* name :
+         {settings::kLetterLayout, settings::kZoom, settings::kPosition, settings::kScanning,
+          settings::kScanInterval, settings::kSwitchKey, "DwellTime", "LearningPaused"})
         if (const auto value = setting(name)) settingsBefore.emplace_back(name, *value);
 
     startTyping(c.zoom, c.arrangement);

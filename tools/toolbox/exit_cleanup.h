@@ -3,8 +3,9 @@
 // process removes them once this one has gone.
 #pragma once
 
-#include <string>
 #include <sys/types.h>
+
+#include <string>
 
 namespace toolbox {
 
