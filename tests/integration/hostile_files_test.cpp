@@ -42,7 +42,7 @@ struct HostileCase {
     void (*prepare)(HostileFilesTest&);
     // The file that must stay byte for byte as it was ("" none).
     const char* kept;
-    // Parts of each message box shown, box by box.
+    // Pieces of the text of each message box shown, box by box.
     std::vector<std::vector<std::string>> messages;
     // After start, and undone after typing: the disk is full.
     bool fullDisk = false;
