@@ -137,10 +137,7 @@ bool DictionaryStore::FillSlots(const std::string& countSql, const std::string& 
     SqliteQuery query = database_.runQuery(rowsSql);
     for (int k = 0; k < static_cast<int>(suggestions.size()); ++k) {
         std::string word;
-        if (k < count && !query.atEnd()) {
-            word = ShownWord(query);
-            query.next();
-        }
+        if (k < count) word = NextShownWord(query);
         suggestions[k] = word;
         if (starters) (*starters)[k] = word;
     }

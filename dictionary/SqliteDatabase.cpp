@@ -21,6 +21,10 @@ void SqliteDatabase::open(const std::string& path) {
         throw failure;
     }
     connection_ = connection;
+    // A file is data: the triggers of a foreign one never run here, nor do
+    // functions with side effects in its schema.
+    sqlite3_db_config(connection_, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+    sqlite3_db_config(connection_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     setBusyWait(busyTimeoutMs_);
 }
 
@@ -67,8 +71,11 @@ bool SqliteDatabase::hasTable(const std::string& name) {
     // A name cut short by a NUL byte would ask about another table.
     if (name.find('\0') != std::string::npos) return false;
     // %q doubles any quote, so the name stays one literal whatever it holds.
+    // Table names are the same in any case of their ASCII letters, as NOCASE
+    // compares them.
     char* sql = sqlite3_mprintf(
-        "select count(*) from sqlite_master where type='table' and name='%q'", name.c_str());
+        "select count(*) from sqlite_master where type='table' and name='%q' collate nocase",
+        name.c_str());
     if (!sql) throw SqliteException(SQLITE_NOMEM, sqlite3_errstr(SQLITE_NOMEM));
     std::string text(sql);
     sqlite3_free(sql);

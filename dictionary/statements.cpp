@@ -101,7 +101,9 @@ std::string CountWord(const std::string& folded, const std::string& word) {
 }
 
 std::string InsertWord(const std::string& folded, const std::string& word) {
-    return "INSERT INTO palabras VALUES('" + Quote(word) + "','" + Quote(folded) + "',1);";
+    // The columns by name: a foreign file may hold them in another order.
+    return "INSERT INTO palabras (palabra, pSinAcento, repPal) VALUES('" + Quote(word) + "','" +
+           Quote(folded) + "',1);";
 }
 
 std::string IncrementWord(const std::string& folded, const std::string& word) {
@@ -114,7 +116,9 @@ std::string MaxWordCount(const std::string& folded, const std::string& word) {
            "' AND palabra = '" + Quote(word) + "' ORDER BY repPal DESC;";
 }
 
-std::string AgeWords() { return "UPDATE palabras SET repPal = repPal/2;"; }
+// A count beyond the limit (only an edited or foreign file holds one) ages
+// as one at the limit: once, not again on every use.
+std::string AgeWords() { return "UPDATE palabras SET repPal = min(repPal, 2147483646)/2;"; }
 
 std::string CountPair(const std::string& first, const std::string& nextFolded,
                       const std::string& next) {
@@ -142,7 +146,7 @@ std::string MaxPairCount(const std::string& first, const std::string& nextFolded
            "' ORDER BY repSig DESC;";
 }
 
-std::string AgePairs() { return "UPDATE siguientes SET repSig = repSig/2;"; }
+std::string AgePairs() { return "UPDATE siguientes SET repSig = min(repSig, 2147483646)/2;"; }
 
 std::string DeleteWord(const std::string& folded) {
     return "DELETE FROM palabras WHERE pSinAcento = '" + Quote(folded) + "';";

@@ -1,5 +1,6 @@
 #include "typing/completion.h"
 
+#include "dictionary/shown_word.h"
 #include "typing/line_edit.h"
 #include "typing/text_utils.h"
 
@@ -12,12 +13,14 @@ bool isSeparator(unsigned char c) { return c == '-' || c == '\''; }
 // A capital stays; any other letter takes the case of Caps Lock. The first
 // character typed with the one-shot SHIFT flips against Caps Lock; a
 // partial word that began with a capital gives the completion its capital.
+// A control byte is never typed: it would reach the application as a command.
 std::string casedText(const std::string& suggestion, bool capsLock, bool firstShifted,
                       bool capitalise) {
     std::string cased;
     cased.reserve(suggestion.size());
     for (std::size_t i = 0; i < suggestion.size(); ++i) {
         const auto c = static_cast<unsigned char>(suggestion[i]);
+        if (IsControlByte(c)) continue;
         unsigned char typed = c;
         if (i == 0 && firstShifted) {
             typed = ConvertCase(capsLock ? 2 : 1, c);

@@ -1,5 +1,6 @@
 #include "typing/prediction_plan.h"
 
+#include "dictionary/shown_word.h"
 #include "dictionary/statements.h"
 #include "model/key_codes.h"
 #include "typing/text_utils.h"
@@ -13,9 +14,9 @@ constexpr std::size_t kLongestFirstWord = 20;
 
 // The word as the dictionary learns it: without the hyphen that joined it to
 // the word before. Empty when it is no word to learn: a fragment, a dash
-// alone, or a dead key's accent typed alone or inside it.
+// alone, a dead key's accent typed alone or inside it, or a control byte.
 std::string learnedWord(const std::string& word) {
-    if (IsFragment(word)) return "";
+    if (IsFragment(word) || HoldsControlByte(word)) return "";
     for (const char c : word)
         if (cp1252::isDeadKeyAccent(static_cast<unsigned char>(c))) return "";
     const std::size_t start = word.find_first_not_of('-');

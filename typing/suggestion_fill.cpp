@@ -2,18 +2,16 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 
 #include "dictionary/shown_word.h"
 #include "dictionary/statements.h"
 
 namespace {
 
-// One row's word as a key shows it, and on to the next row.
-std::string readRow(SqliteQuery& rows) {
-    std::string word = ShownWord(rows);
-    rows.next();
-    return word;
-}
+// The next row's word as a key shows it; a word with a control byte is
+// passed over.
+std::string readRow(SqliteQuery& rows) { return NextShownWord(rows); }
 
 // One of the keys before `end` shows the word already.
 bool shownBefore(const std::string& word, const SuggestionSlots& suggestions, std::size_t end) {
@@ -36,7 +34,7 @@ FirstSource RunFirstSource(SqliteDatabase& database, const std::vector<CountedQu
     for (const CountedQuery& choice : choices) {
         first.count = database.queryInt(choice.first);
         if (first.count > 0) {
-            first.rows.emplace(database.runQuery(choice.second));
+            first.rows = std::make_unique<SqliteQuery>(database.runQuery(choice.second));
             break;
         }
     }
@@ -47,7 +45,7 @@ void FillWithSecondList(SqliteDatabase& database, FirstSource& first, const std:
                         SuggestionSlots& suggestions) {
     const long long n = std::max(first.count, 0);
     long long m = 0;
-    std::optional<SqliteQuery> second;
+    std::unique_ptr<SqliteQuery> second;
     bool stopped = false;
     for (std::size_t i = 0; i < suggestions.size(); ++i) {
         const long long index = static_cast<long long>(i);
@@ -57,7 +55,9 @@ void FillWithSecondList(SqliteDatabase& database, FirstSource& first, const std:
         } else {
             if (index == n) {
                 m = database.queryInt(statements::P3(prefix));
-                if (m > 0) second.emplace(database.runQuery(statements::P2(prefix)));
+                if (m > 0)
+                    second =
+                        std::make_unique<SqliteQuery>(database.runQuery(statements::P2(prefix)));
             }
             if (!stopped && second && index < n + m && !second->atEnd()) {
                 // Rows that a key refilled in this pass shows already are

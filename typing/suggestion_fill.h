@@ -1,7 +1,7 @@
 // Filling the six suggestion keys from the prediction queries.
 #pragma once
 
-#include <optional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,10 +14,11 @@
 using CountedQuery = std::pair<std::string, std::string>;
 
 // The list that fills the keys first: its count and, when the count is
-// above 0, its rows.
+// above 0, its rows (held by pointer: a query's transferring copy is no
+// copy that std::optional accepts with every compiler).
 struct FirstSource {
     int count = 0;
-    std::optional<SqliteQuery> rows;
+    std::unique_ptr<SqliteQuery> rows;
 };
 
 // Runs the counts in turn; the first above 0 gives the rows. With none the

@@ -73,6 +73,9 @@ const CompletionCase kCases[] = {
            vk::kSpace})},
     {"ApostropheWordTakesSpaceBack", "d _", "'acord", false, false,
      taps({vk::kBackspace, vk::kQuestionKey, 0x41, 0x43, 0x4F, 0x52, 0x44, vk::kSpace})},
+    // A word is text: its control bytes would be Ctrl+A, Backspace, Esc.
+    {"ControlBytesNeverTyped", "_", "zo\x01\x08rro\x1B\x7F", false, false,
+     taps({0x5A, 0x4F, 0x52, 0x52, 0x4F, vk::kSpace})},
     {"EmptySuggestion", "hola_", "", false, false, ""},
 };
 

@@ -103,7 +103,8 @@ const AgeingCase kAgeing[] = {
     {2147483644, 2147483645, 5, 1},
     {2147483645, 1073741823, 2, 0},
     {2147483646, 1073741823, 2, 0},
-    {2147483647, 1073741824, 2, 0},
+    // Beyond the limit: aged as a count at it.
+    {2147483647, 1073741823, 2, 0},
 };
 
 TEST_F(DictionaryStoreTest, ACountReachingTheLimitHalvesItsTableOnly) {
@@ -128,6 +129,43 @@ TEST_F(DictionaryStoreTest, ACountReachingTheLimitHalvesItsTableOnly) {
                                                  {".", "y", "y", c.otherOne}}))
             << c.before;
     }
+}
+
+// An edited or foreign file: tables named in another case, columns in another
+// order, triggers, a count beyond 32 bits. Learning uses the tables, puts each
+// value in its column, runs no trigger, and ages the table once for the huge
+// count, as for one at the limit, not on every use.
+TEST_F(DictionaryStoreTest, AForeignSchemaIsLearnedIntoSafely) {
+    db.executeUpdate(
+        "drop table palabras; drop table siguientes;"
+        "create table PALABRAS(repPal int, pSinAcento char(40), palabra char(40));"
+        "create table Siguientes(repSig int, sSinAcento char(40), siguiente char(40), "
+        "palabra char(40));"
+        "create table marcas(n);"
+        "create trigger t1 after insert on PALABRAS begin insert into marcas values(1); end;"
+        "create trigger t2 before update on Siguientes begin delete from PALABRAS; end;"
+        "insert into PALABRAS values(1099511627776, 'la', 'la'), (5, 'arbol', 'arbol'),"
+        "(1, 'y', 'y');");
+    EXPECT_FALSE(store.CreateWordsTableIfMissing());
+    EXPECT_FALSE(store.CreateSuccessorsTableIfMissing());
+
+    for (int i = 0; i < 5; ++i) store.LearnWord("la", "la");
+    store.LearnWord("cancion", "canci\xF3n");
+    store.LearnPair(".", "la", "la");
+    store.LearnPair(".", "la", "la");
+
+    std::vector<std::string> rows;
+    for (SqliteQuery q = db.runQuery("select palabra, pSinAcento, repPal from palabras order by "
+                                     "rowid");
+         !q.atEnd(); q.next())
+        rows.push_back(std::string(q.textOr(0, "NULL")) + "|" + q.textOr(1, "NULL") + "|" +
+                       q.textOr(2, "NULL"));
+    EXPECT_EQ(rows, (std::vector<std::string>{"la|la|1073741827", "arbol|arbol|2", "y|y|0",
+                                              "canci\xF3n|cancion|1"}));
+    EXPECT_EQ(db.queryInt("select count(*) from marcas"), 0);
+    EXPECT_EQ(db.queryInt("select repSig from siguientes where palabra = '.' and siguiente = 'la' "
+                          "and sSinAcento = 'la'"),
+              2);
 }
 
 TEST_F(DictionaryStoreTest, PrefixStatementsNeverReturnThePrefixItself) {

@@ -23,13 +23,14 @@ const TextCase kTexts[] = {
     {CountWord("cancion", "canci\xF3n"),
      "SELECT count(palabra) FROM palabras WHERE pSinAcento = 'cancion' AND palabra = 'canci\xF3n' "
      "ORDER BY repPal DESC;"},
-    {InsertWord("cancion", "canci\xF3n"), "INSERT INTO palabras VALUES('canci\xF3n','cancion',1);"},
+    {InsertWord("cancion", "canci\xF3n"),
+     "INSERT INTO palabras (palabra, pSinAcento, repPal) VALUES('canci\xF3n','cancion',1);"},
     {IncrementWord("l!home", "l!home"),
      "UPDATE palabras SET repPal=repPal+1 WHERE pSinAcento ='l!home' AND palabra = 'l!home';"},
     {MaxWordCount("arbol", "\xE1rbol"),
      "SELECT MAX(repPal) FROM palabras WHERE pSinAcento = 'arbol' AND palabra = '\xE1rbol' ORDER "
      "BY repPal DESC;"},
-    {AgeWords(), "UPDATE palabras SET repPal = repPal/2;"},
+    {AgeWords(), "UPDATE palabras SET repPal = min(repPal, 2147483646)/2;"},
     {CountPair(".", "arbol", "\xE1rbol"),
      "SELECT count(siguiente) FROM siguientes WHERE sSinAcento = 'arbol' AND palabra = '.' AND "
      "siguiente = '\xE1rbol' ORDER BY repSig DESC;"},
@@ -42,7 +43,7 @@ const TextCase kTexts[] = {
     {MaxPairCount("la", "casa", "casa"),
      "SELECT MAX(repSig) FROM siguientes WHERE sSinAcento = 'casa' AND palabra = 'la' AND "
      "siguiente = 'casa' ORDER BY repSig DESC;"},
-    {AgePairs(), "UPDATE siguientes SET repSig = repSig/2;"},
+    {AgePairs(), "UPDATE siguientes SET repSig = min(repSig, 2147483646)/2;"},
     {DeleteWord("l!home"), "DELETE FROM palabras WHERE pSinAcento = 'l!home';"},
     {DeleteSuccessors("cancion"), "DELETE FROM siguientes WHERE sSinAcento = 'cancion';"},
     {CountFrequentWords(),

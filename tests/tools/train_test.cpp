@@ -1,8 +1,16 @@
 // pelvok-train learns what typing the text on the keyboard learns, and fails
 // cleanly on bad input.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -103,6 +111,9 @@ TEST(PelvokTrain, BadInputFailsAndLeavesAnExistingOutputAsItWas) {
         {{folder.file("bueno.txt")}, folder.file("binario.bin"), existing, "not a text file"},
         {{folder.file("bueno.txt")}, "", folder.file("no/hay/carpeta.dic"), "cannot write"},
         {{folder.file("bueno.txt")}, "", folder.file(""), "cannot write"},
+        // An input named as the output would be replaced by the dictionary.
+        {{folder.file("bueno.txt")}, "", folder.file("bueno.txt"), "it is the input"},
+        {{folder.file("bueno.txt")}, folder.file("viejo.dic"), existing, "it is the input"},
     };
     for (const Case& c : cases) {
         pelvok_train::TrainOptions options;
@@ -122,6 +133,65 @@ TEST(PelvokTrain, BadInputFailsAndLeavesAnExistingOutputAsItWas) {
     std::vector<std::string> names = folder.names();
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"binario.bin", "bueno.txt", "viejo.dic"}));
+    EXPECT_EQ(readBytes(folder.file("bueno.txt")), "hola\n");
+}
+
+// A run killed mid-way, by Ctrl+C, by SIGTERM or by SIGKILL, leaves nothing
+// behind: neither its work folders nor the hidden output beside the output;
+// the output it would have replaced stays as it was.
+TEST(PelvokTrain, AKilledRunLeavesNothingBehind) {
+    namespace fs = std::filesystem;
+    const auto entries = [](const std::string& path) {
+        return std::distance(fs::directory_iterator(path), fs::directory_iterator());
+    };
+    const auto waitFor = [](const std::function<bool()>& done, int seconds) {
+        for (int i = 0; i < seconds * 100 && !done(); ++i) usleep(10000);
+        return done();
+    };
+    for (const int signal : {SIGINT, SIGTERM, SIGKILL}) {
+        SCOPED_TRACE(signal);
+        TempFolder folder;
+        const std::string tmp = folder.file("tmp");
+        const std::string out = folder.file("salida");
+        fs::create_directory(tmp);
+        fs::create_directory(out);
+        std::string text;
+        for (int i = 0; i < 3000; ++i) text += "la casa de la canci\xF3n es muy bonita y grande\n";
+        const std::string input = folder.file("texto.txt");
+        writeBytes(input, text);
+        const std::string output = out + "/d.dic";
+        writeBytes(output, "viejo");
+
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            setenv("TMPDIR", tmp.c_str(), 1);
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, STDOUT_FILENO);
+            dup2(null, STDERR_FILENO);
+            execl(PELVOK_TRAIN_PROGRAM, "pelvok-train", input.c_str(), "--out", output.c_str(),
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        // The keyboard types once its work folder holds the desktop's home,
+        // beside the hidden output.
+        const auto started = [&] {
+            std::error_code error;
+            for (fs::recursive_directory_iterator it(tmp, error), end; !error && it != end;
+                 it.increment(error))
+                if (it->path().filename().string().rfind("pelvok-sim-", 0) == 0)
+                    return entries(out) == 2;
+            return false;
+        };
+        const bool typing = waitFor(started, 60);
+        kill(pid, signal);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        ASSERT_TRUE(typing);
+        EXPECT_TRUE(WIFSIGNALED(status));
+        EXPECT_TRUE(waitFor([&] { return entries(tmp) == 0 && entries(out) == 1; }, 10));
+        EXPECT_EQ(readBytes(output), "viejo");
+    }
 }
 
 }  // namespace

@@ -6,13 +6,15 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/SqliteException.h"
 #include "dictionary/statements.h"
+#include "tools/toolbox/exit_cleanup.h"
 #include "tools/toolbox/files.h"
 #include "tools/toolbox/temp_folder.h"
 #include "tools/typist/keyboard_session.h"
@@ -25,15 +27,6 @@ namespace pelvok_train {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The temporary output, removed when the process is interrupted.
-char interruptedFile[4096];
-
-extern "C" void removeAndExit(int signal) {
-    if (interruptedFile[0]) unlink(interruptedFile);
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
 
 // A text, or a word list, that holds something to learn.
 toolbox::DecodedText readText(const std::string& path) {
@@ -99,7 +92,40 @@ std::size_t seedWords(SqliteDatabase& db, const std::string& listPath, std::size
     return seeded;
 }
 
-void learn(const TrainOptions& options, const std::string& temporary, TrainResult& result) {
+// TMPDIR names another folder while this lives.
+class TemporaryDirectory {
+public:
+    explicit TemporaryDirectory(const std::string& folder) {
+        if (const char* before = std::getenv("TMPDIR")) before_ = before;
+        setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~TemporaryDirectory() {
+        if (before_) {
+            setenv("TMPDIR", before_->c_str(), 1);
+        } else {
+            unsetenv("TMPDIR");
+        }
+    }
+    TemporaryDirectory(const TemporaryDirectory&) = delete;
+    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
+
+private:
+    std::optional<std::string> before_;
+};
+
+// An input that is the output too would be replaced by the dictionary.
+void refuseInputAsOutput(const TrainOptions& options) {
+    std::vector<std::string> inputs = options.texts;
+    if (!options.wordList.empty()) inputs.push_back(options.wordList);
+    for (const std::string& input : inputs) {
+        std::error_code error;
+        if (fs::equivalent(input, options.output, error))
+            throw TrainError("cannot write " + options.output + ": it is the input " + input);
+    }
+}
+
+void learn(const TrainOptions& options, const std::string& temporary, TrainResult& result,
+           toolbox::ExitCleanup& cleanup) {
     // The texts first: a bad one fails before anything is typed.
     std::vector<std::string> paragraphs;
     for (const std::string& path : options.texts) {
@@ -115,9 +141,16 @@ void learn(const TrainOptions& options, const std::string& temporary, TrainResul
     // The keyboard opens an empty dictionary of its own; its connection is
     // then moved to one in memory, with the same tables and indexes.
     const toolbox::TempFolder work("pelvok-train");
-    typist::KeyboardSession session(work.file("aprendizaje.dic"),
-                                    typist::KeyboardSession::Indexes::AsOpened, false);
-    SqliteDatabase& db = session.keyboard().database;
+    cleanup.watch(work.path().string());
+    std::optional<typist::KeyboardSession> session;
+    {
+        // The simulated desktop makes its home in the temporary directory:
+        // inside the work folder it is watched from the start.
+        const TemporaryDirectory inWork(work.path().string());
+        session.emplace(work.file("aprendizaje.dic"), typist::KeyboardSession::Indexes::AsOpened,
+                        false);
+    }
+    SqliteDatabase& db = session->keyboard().database;
     db.close();
     db.open(":memory:");
     DictionaryStore store(db);
@@ -128,7 +161,7 @@ void learn(const TrainOptions& options, const std::string& temporary, TrainResul
 
     std::size_t total = 0;
     for (const std::string& p : paragraphs) total += p.size() + 1;
-    typist::Typist typist(session, false);
+    typist::Typist typist(*session, false);
     std::size_t done = 0;
     for (const std::string& p : paragraphs) {
         typist.typeParagraph(p);
@@ -156,13 +189,14 @@ int SeedCount(std::size_t rank, std::size_t textWords) {
 TrainResult Train(const TrainOptions& options) {
     if (options.texts.empty()) throw TrainError("no text to learn");
     if (options.output.empty()) throw TrainError("no output dictionary");
+    refuseInputAsOutput(options);
+    // A kill or Ctrl+C leaves neither the temporary output nor the folders.
+    toolbox::ExitCleanup cleanup;
     const std::string temporary = createTemporaryBeside(options.output);
-    std::strncpy(interruptedFile, temporary.c_str(), sizeof interruptedFile - 1);
-    std::signal(SIGINT, removeAndExit);
-    std::signal(SIGTERM, removeAndExit);
+    cleanup.watch(temporary);
     TrainResult result;
     try {
-        learn(options, temporary, result);
+        learn(options, temporary, result, cleanup);
         syncFile(temporary);
         std::error_code error;
         fs::rename(temporary, options.output, error);
@@ -170,16 +204,13 @@ TrainResult Train(const TrainOptions& options) {
         syncFile(fs::absolute(options.output).parent_path().string());
     } catch (const SqliteException& failure) {
         unlink(temporary.c_str());
-        interruptedFile[0] = 0;
         throw TrainError(std::string("dictionary failure: ") +
                          (failure.message() ? failure.message() : "unknown"));
     } catch (const std::exception& failure) {
         unlink(temporary.c_str());
-        interruptedFile[0] = 0;
         if (dynamic_cast<const TrainError*>(&failure)) throw;
         throw TrainError(failure.what());
     }
-    interruptedFile[0] = 0;
     return result;
 }
 
