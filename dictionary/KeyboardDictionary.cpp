@@ -110,10 +110,14 @@ KeyboardDictionary::~KeyboardDictionary() { closeDictionary(); }
 void KeyboardDictionary::openDatabase(const std::string& path) {
     database.open(platform().files.sqlitePath(path));
     database.setBusyWait(kBusyWaitMs);
+}
+
+void KeyboardDictionary::startJournal() {
     try {
         std::string why;
-        if (!journal::UseWriteAheadLog(database, platform().files.isNetworkPath(path), why))
-            platform().files.writeLog("the dictionary " + path +
+        if (!journal::UseWriteAheadLog(database, platform().files.isNetworkPath(dictionaryPath),
+                                       why))
+            platform().files.writeLog("the dictionary " + dictionaryPath +
                                       " keeps its rollback journal (" + why +
                                       "): each learned word waits for the disk");
     } catch (const SqliteException&) {
@@ -291,6 +295,7 @@ void KeyboardDictionary::openDictionaryFile(const platform::FileChoice& choice) 
         openDatabase(dictionaryPath);
         store_.CreateWordsTableIfMissing();
         store_.CreateSuccessorsTableIfMissing();
+        startJournal();
         ensureIndexes();
     } catch (const SqliteException& failure) {
         // Not a dictionary the keyboard can use: back to the one it had.
@@ -298,7 +303,10 @@ void KeyboardDictionary::openDictionaryFile(const platform::FileChoice& choice) 
         messages::showDictionaryFailure(platform().dialogs, dictionaryPath, failure);
         dictionaryPath = previousPath;
         dictionaryName = previousName;
-        if (previousOpen) openDatabase(dictionaryPath);
+        if (previousOpen) {
+            openDatabase(dictionaryPath);
+            startJournal();
+        }
         return;
     }
     LoadSentenceStarters();

@@ -54,10 +54,14 @@ public:
 
     platform::Platform& platform() { return platform_; }
 
-    // Opens the file as the keyboard uses it: a brief busy wait and, where
-    // the medium allows, a write-ahead log (a note in the log when not).
-    // Throws SqliteException, the database left closed.
+    // Opens the file with a brief busy wait. Throws SqliteException, the
+    // database left closed.
     void openDatabase(const std::string& path);
+    // Once the file has proved a dictionary (nothing is written to one that
+    // does not): a write-ahead log where the medium allows, a note in the
+    // log when not. Throws SqliteException, the database closed, when
+    // another program holds the file.
+    void startJournal();
     // Writes the kept words (waiting briefly for a lock), returns the file to
     // a plain rollback journal and closes it. Never throws.
     void closeDictionary();

@@ -223,6 +223,7 @@ bool CPelvokDlg::openDictionary(bool* temporary) {
             store_.CreateSuccessorsTable();
         }
         store_.CreateWordsTableIfMissing();
+        startJournal();
         ensureIndexes();
         return true;
     } catch (const SqliteException& failure) {
