@@ -99,6 +99,46 @@ std::size_t seedWords(SqliteDatabase& db, const std::string& listPath, std::size
     return seeded;
 }
 
+bool isLetter(unsigned char c) { return (IsWordChar(c) && !(c >= '0' && c <= '9')) || IsAccentedVowel(c); }
+
+// The run of letters that ends at `end`, when a blank, an opening mark or the
+// paragraph's start is before it; empty otherwise.
+std::string wordEndingAt(const std::string& text, std::size_t end) {
+    std::size_t start = end;
+    while (start > 0 && isLetter(static_cast<unsigned char>(text[start - 1]))) --start;
+    if (start == end) return "";
+    if (start > 0 && text[start - 1] != ' ' && !IsOpeningMark(static_cast<unsigned char>(text[start - 1])))
+        return "";
+    return text.substr(start, end - start);
+}
+
+// The keyboard types ':' and ';' from the symbols page, where a mark ends no
+// word (it types times and numbers such as 3:30), so the word before them is
+// never learned there. A user types them after words; the trainer learns
+// such a word, with its pair, as a space after it would.
+std::size_t learnBeforeColons(DictionaryStore& store, const std::string& paragraph) {
+    std::size_t learned = 0;
+    for (std::size_t i = 1; i < paragraph.size(); ++i) {
+        if (paragraph[i] != ':' && paragraph[i] != ';') continue;
+        const std::string word = wordEndingAt(paragraph, i);
+        if (word.empty()) continue;
+        const std::string folded = AccentFreeForm(word);
+        const std::string stored = StoredForm(word);
+        store.LearnWord(folded, stored);
+        ++learned;
+        // The word before it, across one blank, or "." at a sentence start.
+        const std::size_t start = i - word.size();
+        std::string first;
+        if (start == 0 || (start >= 2 && paragraph[start - 1] == ' ' && paragraph[start - 2] == '.')) {
+            first = ".";
+        } else if (start >= 2 && paragraph[start - 1] == ' ') {
+            first = StoredForm(wordEndingAt(paragraph, start - 1));
+        }
+        if (!first.empty() && first.size() <= 20) store.LearnPair(first, folded, stored);
+    }
+    return learned;
+}
+
 void learn(const TrainOptions& options, const std::string& temporary, TrainResult& result) {
     // The texts first: a bad one fails before anything is typed.
     std::vector<std::string> paragraphs;
@@ -132,6 +172,7 @@ void learn(const TrainOptions& options, const std::string& temporary, TrainResul
     std::size_t done = 0;
     for (const std::string& p : paragraphs) {
         typist.typeParagraph(p);
+        result.beforeColons += learnBeforeColons(store, p);
         done += p.size() + 1;
         if (options.progress) options.progress(done, total);
     }

@@ -33,6 +33,8 @@ struct TrainResult {
     std::size_t words = 0;  // rows of palabras
     std::size_t pairs = 0;  // rows of siguientes
     std::size_t seeded = 0;
+    // Words before ':' and ';', which the keyboard does not learn there.
+    std::size_t beforeColons = 0;
     // Characters Windows-1252 has not, in UTF-8 input.
     std::size_t dropped = 0;
     // Characters the keyboard has no key for, or always types otherwise.
