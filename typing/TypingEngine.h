@@ -59,6 +59,9 @@ public:
     // A word the keys showed and the next letter passed over is not shown
     // again until the word ends (a setting, off by default).
     bool noRepeatedSuggestions = false;
+    // Off, the keys are never filled and only learning runs: for pelvok-train,
+    // which needs no suggestions, and for which filling is most of a key's time.
+    bool fillsSuggestions = true;
 
 protected:
     // The exit command: ends the keyboard, saving what it must.

@@ -51,7 +51,7 @@ void TypingEngine::UpdateSuggestions(std::uint8_t code, const std::string& line,
         }
         learning.commit();
     }
-    if (plan.fill == FillRule::Blank) return;
+    if (plan.fill == FillRule::Blank || !fillsSuggestions) return;
     const int extraRows = static_cast<int>(passedOver_.size());
     FirstSource first = RunFirstSource(database, plan.firstSource, extraRows);
     if (plan.fill == FillRule::Starters) {

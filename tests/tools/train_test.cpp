@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -89,9 +90,28 @@ TEST(PelvokTrain, RankedWordsSeedTheCounts) {
     EXPECT_EQ(tableRows(options.output, "palabras"),
               (std::vector<std::string>{"de|de|1|", "hola|hola|2|", "l!home|l!home|1|",
                                         "mundo|mundo|1|", "que|que|1|"}));
-    EXPECT_EQ(pelvok_train::SeedCount(1, 100000), 10000);
-    EXPECT_EQ(pelvok_train::SeedCount(3, 100000), 3333);
-    EXPECT_EQ(pelvok_train::SeedCount(20000, 100000), 1);
+}
+
+TEST(PelvokTrain, SeedsFollowTheLawTheTextsCountsFollow) {
+    // Too few words the text counted: exponent 1, a tenth of the text's
+    // words for the first.
+    const pelvok_train::ZipfLaw fallback = pelvok_train::FitZipf({{1, 50}, {2, 20}}, 100000);
+    EXPECT_EQ(fallback.count(1), 10000);
+    EXPECT_EQ(fallback.count(3), 3333);
+    EXPECT_EQ(fallback.count(20000), 1);
+
+    std::vector<std::pair<std::size_t, int>> counts;
+    for (std::size_t rank = 1; rank <= 200; rank += 3)
+        counts.emplace_back(rank, static_cast<int>(5000 / std::pow(rank, 0.9)));
+    const pelvok_train::ZipfLaw fitted = pelvok_train::FitZipf(counts, 100000);
+    EXPECT_NEAR(fitted.exponent, 0.9, 0.01);
+    EXPECT_NEAR(fitted.scale, 5000, 100);
+    EXPECT_EQ(fitted.count(1000000), 1) << "never below 1";
+
+    // Counts that grow with the rank are no law to follow.
+    std::reverse(counts.begin(), counts.end());
+    for (std::size_t i = 0; i < counts.size(); ++i) counts[i].first = i + 1;
+    EXPECT_EQ(pelvok_train::FitZipf(counts, 100000).exponent, 1.0);
 }
 
 TEST(PelvokTrain, BadInputFailsAndLeavesAnExistingOutputAsItWas) {
