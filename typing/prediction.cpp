@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "dictionary/DictionaryStore.h"
-#include "typing/prediction_plan.h"
 #include "typing/TypingEngine.h"
+#include "typing/prediction_plan.h"
 #include "typing/suggestion_fill.h"
 
 void TypingEngine::notePassedOver(const std::string& prefix) {
@@ -14,7 +14,8 @@ void TypingEngine::notePassedOver(const std::string& prefix) {
         return;
     }
     // A letter more of the same word: what the keys showed was passed over.
-    if (prefix.size() > filledFor_.size() && prefix.compare(0, filledFor_.size(), filledFor_) == 0) {
+    if (prefix.size() > filledFor_.size() &&
+        prefix.compare(0, filledFor_.size(), filledFor_) == 0) {
         for (const std::string& shown : suggestions)
             if (!shown.empty() &&
                 std::find(passedOver_.begin(), passedOver_.end(), shown) == passedOver_.end())

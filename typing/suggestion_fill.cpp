@@ -95,7 +95,8 @@ void FillPassingOver(SqliteDatabase& database, FirstSource& first, const std::st
         offer(readRow(*first.rows));
     if (filled < suggestions.size() && database.queryInt(statements::P3(prefix)) > 0) {
         const int rows = static_cast<int>(suggestions.size() + passedOver.size() + filled);
-        SqliteQuery second = database.runQuery(statements::WithRowLimit(statements::P2(prefix), rows));
+        SqliteQuery second =
+            database.runQuery(statements::WithRowLimit(statements::P2(prefix), rows));
         while (filled < suggestions.size() && !second.atEnd()) offer(readRow(second));
         second.finalize();
     }

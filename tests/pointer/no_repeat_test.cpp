@@ -24,8 +24,8 @@ protected:
         prepareDefaultDictionary([](DictionaryStore& store, SqliteDatabase&) {
             for (const char* word : {"de", "la", "que", "el", "en", "los"})
                 for (int i = 0; i < 30; ++i) store.LearnWord(word, word);
-            const char* words[] = {"casa", "cama", "calle", "caro", "cara",
-                                   "cabo", "canto", "capa", "cazo", "cosa"};
+            const char* words[] = {"casa", "cama",  "calle", "caro", "cara",
+                                   "cabo", "canto", "capa",  "cazo", "cosa"};
             int times = 20;
             for (const char* word : words) {
                 for (int i = 0; i < times; ++i) store.LearnWord(word, word);

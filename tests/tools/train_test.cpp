@@ -58,6 +58,8 @@ TEST(PelvokTrain, LearnsTheWordsAndPairsTypingLearns) {
 
     // Beyond what typing learns: the words before ':' (not the one after a
     // hyphen before ';'), and a pair across one blank.
+    const std::string kDecia = "dec\xED"
+                               "a|decia|1|";
     auto withLearned = [&](const char* table, std::vector<std::string> extra) {
         std::vector<std::string> rows = tableRows(typed, table);
         rows.insert(rows.end(), extra.begin(), extra.end());
@@ -65,7 +67,7 @@ TEST(PelvokTrain, LearnsTheWordsAndPairsTypingLearns) {
         return rows;
     };
     EXPECT_EQ(tableRows(options.output, "palabras"),
-              withLearned("palabras", {"dec\xED" "a|decia|1|", "volvi\xF3|volvio|1|"}));
+              withLearned("palabras", {kDecia, "volvi\xF3|volvio|1|"}));
     EXPECT_EQ(tableRows(options.output, "siguientes"),
               withLearned("siguientes", {"canci\xF3n|volvi\xF3|volvio|1|"}));
     EXPECT_EQ(result.beforeColons, 2u);

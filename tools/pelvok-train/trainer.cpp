@@ -111,22 +111,24 @@ std::size_t seedWords(SqliteDatabase& db, const std::string& listPath, std::size
     std::vector<std::pair<std::size_t, int>> learned;
     for (const ListedWord& word : words) {
         if (word.rank > kFittedRanks) break;
-        const int count =
-            db.queryInt("SELECT coalesce(max(repPal), 0) FROM palabras" + wordCondition(word) + ";");
+        const int count = db.queryInt("SELECT coalesce(max(repPal), 0) FROM palabras" +
+                                      wordCondition(word) + ";");
         if (count > 0) learned.emplace_back(word.rank, count);
     }
     result.seeds = FitZipf(learned, textWords);
     for (const ListedWord& word : words) {
         const std::string count = std::to_string(result.seeds.count(word.rank));
-        if (db.executeUpdate("UPDATE palabras SET repPal = repPal + " + count + wordCondition(word) +
-                             ";") == 0)
+        if (db.executeUpdate("UPDATE palabras SET repPal = repPal + " + count +
+                             wordCondition(word) + ";") == 0)
             db.executeUpdate("INSERT INTO palabras VALUES('" + statements::Quote(word.stored) +
                              "','" + statements::Quote(word.folded) + "'," + count + ");");
     }
     return words.size();
 }
 
-bool isLetter(unsigned char c) { return (IsWordChar(c) && !(c >= '0' && c <= '9')) || IsAccentedVowel(c); }
+bool isLetter(unsigned char c) {
+    return (IsWordChar(c) && !(c >= '0' && c <= '9')) || IsAccentedVowel(c);
+}
 
 // The run of letters that ends at `end`, when a blank, an opening mark or the
 // paragraph's start is before it; empty otherwise.
@@ -134,7 +136,8 @@ std::string wordEndingAt(const std::string& text, std::size_t end) {
     std::size_t start = end;
     while (start > 0 && isLetter(static_cast<unsigned char>(text[start - 1]))) --start;
     if (start == end) return "";
-    if (start > 0 && text[start - 1] != ' ' && !IsOpeningMark(static_cast<unsigned char>(text[start - 1])))
+    if (start > 0 && text[start - 1] != ' ' &&
+        !IsOpeningMark(static_cast<unsigned char>(text[start - 1])))
         return "";
     return text.substr(start, end - start);
 }
@@ -156,7 +159,8 @@ std::size_t learnBeforeColons(DictionaryStore& store, const std::string& paragra
         // The word before it, across one blank, or "." at a sentence start.
         const std::size_t start = i - word.size();
         std::string first;
-        if (start == 0 || (start >= 2 && paragraph[start - 1] == ' ' && paragraph[start - 2] == '.')) {
+        if (start == 0 ||
+            (start >= 2 && paragraph[start - 1] == ' ' && paragraph[start - 2] == '.')) {
             first = ".";
         } else if (start >= 2 && paragraph[start - 1] == ' ') {
             first = StoredForm(wordEndingAt(paragraph, start - 1));
@@ -217,7 +221,8 @@ void learn(const TrainOptions& options, const std::string& temporary, TrainResul
 }  // namespace
 
 int ZipfLaw::count(std::size_t rank) const {
-    const double count = scale / std::pow(static_cast<double>(std::max<std::size_t>(rank, 1)), exponent);
+    const double count =
+        scale / std::pow(static_cast<double>(std::max<std::size_t>(rank, 1)), exponent);
     return static_cast<int>(std::clamp(std::floor(count), 1.0, 1000000.0));
 }
 
