@@ -1,5 +1,7 @@
 #include "dictionary/statements.h"
 
+#include <string>
+
 namespace statements {
 
 namespace {
@@ -21,6 +23,15 @@ std::string countOf(const std::string& column, const std::string& table,
 }  // namespace
 
 void CapCounts(bool capped) { countsCapped = capped; }
+
+std::string WithRowLimit(const std::string& rowQuery, int rows) {
+    const std::string six = " LIMIT 6;";
+    if (rowQuery.size() < six.size() ||
+        rowQuery.compare(rowQuery.size() - six.size(), six.size(), six) != 0)
+        return rowQuery;
+    return rowQuery.substr(0, rowQuery.size() - six.size()) + " LIMIT " + std::to_string(rows) +
+           ";";
+}
 
 std::string Quote(const std::string& word) {
     std::string quoted;

@@ -91,6 +91,9 @@ std::string S1();
 std::string S2();
 std::string S3(const std::string& prefix);
 std::string S4(const std::string& prefix);
+// A row query above (one that ends in LIMIT 6) that reads up to `rows` rows,
+// for a fill that passes over words it may not show again.
+std::string WithRowLimit(const std::string& rowQuery, int rows);
 
 // Rows no typing should learn, for the tools and the tests: a word that
 // begins with a hyphen (a dash alone too) or is empty, an accent-free form

@@ -13,6 +13,7 @@
 #define ID_SIZE_EXTRA_BIG 32777
 #define ID_DWELL 32778
 #define ID_PAUSE_LEARNING 32779
+#define ID_NO_REPEAT 32780
 
 // Keyboard pictures, size steps 1 to 4.
 #define IDB_SYMBOLS_1 157

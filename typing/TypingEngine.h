@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dictionary/KeyboardDictionary.h"
 #include "model/Key.h"
@@ -55,6 +56,12 @@ public:
     bool deadKeyPending = false;
     // Learning paused by the user: suggestions still come, nothing is learned.
     bool learningPaused = false;
+    // A word the keys showed and the next letter passed over is not shown
+    // again until the word ends (a setting, off by default).
+    bool noRepeatedSuggestions = false;
+    // Off, the keys are never filled and only learning runs: for pelvok-train,
+    // which needs no suggestions, and for which filling is most of a key's time.
+    bool fillsSuggestions = true;
 
 protected:
     // The exit command: ends the keyboard, saving what it must.
@@ -67,6 +74,15 @@ protected:
     bool ending_ = false;  // the exit command has run
 
 private:
+    // Keeps passedOver_ up to date for a fill for `prefix` (empty: no word
+    // being typed).
+    void notePassedOver(const std::string& prefix);
+
+    // The accent-free word the keys were last filled for, and the words they
+    // showed that a letter of this word has passed over.
+    std::string filledFor_;
+    std::vector<std::string> passedOver_;
+
     void activateCommand(const Key& key);
     void activateDirect(const Key& key);
     void activateCharacter(const Key& key, std::int16_t scanned, const std::string& line);

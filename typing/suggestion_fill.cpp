@@ -29,12 +29,15 @@ std::string nextFirst(FirstSource& first) {
 
 }  // namespace
 
-FirstSource RunFirstSource(SqliteDatabase& database, const std::vector<CountedQuery>& choices) {
+FirstSource RunFirstSource(SqliteDatabase& database, const std::vector<CountedQuery>& choices,
+                           int extraRows) {
     FirstSource first;
     for (const CountedQuery& choice : choices) {
         first.count = database.queryInt(choice.first);
         if (first.count > 0) {
-            first.rows = std::make_unique<SqliteQuery>(database.runQuery(choice.second));
+            first.rows = std::make_unique<SqliteQuery>(database.runQuery(
+                extraRows > 0 ? statements::WithRowLimit(choice.second, 6 + extraRows)
+                              : choice.second));
             break;
         }
     }
@@ -77,6 +80,28 @@ void FillWithSecondList(SqliteDatabase& database, FirstSource& first, const std:
     }
     if (first.rows) first.rows->finalize();
     if (second) second->finalize();
+}
+
+void FillPassingOver(SqliteDatabase& database, FirstSource& first, const std::string& prefix,
+                     const std::vector<std::string>& passedOver, SuggestionSlots& suggestions) {
+    std::size_t filled = 0;
+    auto offer = [&](const std::string& word) {
+        if (word.empty() || shownBefore(word, suggestions, filled) ||
+            std::find(passedOver.begin(), passedOver.end(), word) != passedOver.end())
+            return;
+        suggestions[filled++] = word;
+    };
+    while (filled < suggestions.size() && first.rows && !first.rows->atEnd())
+        offer(readRow(*first.rows));
+    if (filled < suggestions.size() && database.queryInt(statements::P3(prefix)) > 0) {
+        const int rows = static_cast<int>(suggestions.size() + passedOver.size() + filled);
+        SqliteQuery second =
+            database.runQuery(statements::WithRowLimit(statements::P2(prefix), rows));
+        while (filled < suggestions.size() && !second.atEnd()) offer(readRow(second));
+        second.finalize();
+    }
+    for (std::size_t i = filled; i < suggestions.size(); ++i) suggestions[i].clear();
+    if (first.rows) first.rows->finalize();
 }
 
 void FillWithStarters(FirstSource& first, const SuggestionSlots& starters,

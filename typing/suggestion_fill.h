@@ -21,14 +21,21 @@ struct FirstSource {
     std::unique_ptr<SqliteQuery> rows;
 };
 
-// Runs the counts in turn; the first above 0 gives the rows. With none the
-// count is that of the last statement.
-FirstSource RunFirstSource(SqliteDatabase& database, const std::vector<CountedQuery>& choices);
+// Runs the counts in turn; the first above 0 gives the rows, `extraRows`
+// more of them than the keys hold. With none the count is that of the last
+// statement.
+FirstSource RunFirstSource(SqliteDatabase& database, const std::vector<CountedQuery>& choices,
+                           int extraRows = 0);
 
 // The first source, then the words that begin with `prefix` that the keys do
 // not show yet.
 void FillWithSecondList(SqliteDatabase& database, FirstSource& first, const std::string& prefix,
                         SuggestionSlots& suggestions);
+
+// The same, passing over the words in `passedOver` (the first source run
+// with as many extra rows): each freed key shows the next candidate.
+void FillPassingOver(SqliteDatabase& database, FirstSource& first, const std::string& prefix,
+                     const std::vector<std::string>& passedOver, SuggestionSlots& suggestions);
 
 // The first source, then the sentence starters, up to the first that a key
 // shows already.

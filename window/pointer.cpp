@@ -109,6 +109,7 @@ void CPelvokDlg::OnRButtonUp(std::uint32_t, std::int32_t point) {
             std::vector<int> checked;
             if (dwellTime > 0) checked.push_back(ID_DWELL);
             if (learningPaused) checked.push_back(ID_PAUSE_LEARNING);
+            if (noRepeatedSuggestions) checked.push_back(ID_NO_REPEAT);
             chosen = showContextMenu(IDR_MENU_SIZE, disabled, checked);
         }
         platform().windows.setActiveWindow(active);
@@ -162,6 +163,8 @@ void CPelvokDlg::OnCommand(int id) {
         } else if (id == ID_PAUSE_LEARNING) {
             learningPaused = !learningPaused;
             platform().framework.invalidate(nullptr);
+        } else if (id == ID_NO_REPEAT) {
+            noRepeatedSuggestions = !noRepeatedSuggestions;
         }
     });
 }

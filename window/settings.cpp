@@ -77,6 +77,7 @@ void save(platform::Settings& settings, const Values& values) {
     saveNumber(settings, kDwellRadius, values.dwellRadius);
     saveNumber(settings, kDwellRepeat, values.dwellRepeat);
     saveNumber(settings, kLearningPaused, values.learningPaused);
+    saveNumber(settings, kNoRepeat, values.noRepeat);
     if (values.scanning.mode == 0) return;
     writeDigit(settings, kScanningDigit, values.scanning.mode);
     writeNumber(settings, kScanIntervalNumber, values.scanning.interval);

@@ -61,6 +61,9 @@ inline constexpr Number kDwellRadius{"DwellRadius", 10, 0, 100, false};
 inline constexpr Number kDwellRepeat{"DwellRepeat", 0, 300, 10000, true};
 // 1 while learning is paused.
 inline constexpr Number kLearningPaused{"LearningPaused", 0, 0, 1, false};
+// 1 while a word the keys showed and the next letter passed over stays off
+// them until the word ends.
+inline constexpr Number kNoRepeat{"NoRepeat", 0, 0, 1, false};
 
 // The name shown for the default dictionary.
 inline constexpr const char* kDefaultDictionaryName = "default";
@@ -103,6 +106,7 @@ struct Values {
     int dwellRadius;
     int dwellRepeat;
     int learningPaused;
+    int noRepeat;
 };
 void save(platform::Settings& settings, const Values& values);
 

@@ -167,6 +167,7 @@ void CPelvokDlg::readSettings() {
     dwellRadius = settings::readNumber(settings, settings::kDwellRadius);
     dwellRepeat = settings::readNumber(settings, settings::kDwellRepeat);
     learningPaused = settings::readNumber(settings, settings::kLearningPaused) == 1;
+    noRepeatedSuggestions = settings::readNumber(settings, settings::kNoRepeat) == 1;
     scanSettings = settings::readScanning(settings);
 
     const std::optional<std::string> path =
@@ -282,8 +283,8 @@ void CPelvokDlg::exitKeyboard() {
     if (layout->getFileDialogKind() != file_dialog::kNone) platform_.dialogs.closeFileDialog();
     settings::save(platform_.settings,
                    {position, zoom, layout->getLetterLayout(), storedDictionaryPath(),
-                    storedDictionaryName(),
-                    scanSettings, dwellTime, dwellRadius, dwellRepeat, learningPaused ? 1 : 0});
+                    storedDictionaryName(), scanSettings, dwellTime, dwellRadius, dwellRepeat,
+                    learningPaused ? 1 : 0, noRepeatedSuggestions ? 1 : 0});
     platform_.framework.killTimer(timer::kIdle);
     closeDictionary();
     platform_.framework.endDialog();

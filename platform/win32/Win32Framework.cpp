@@ -27,7 +27,7 @@ BOOL CALLBACK findMarked(HWND window, LPARAM found) {
 
 bool isMenuCommand(int id) {
     return id == ID_DELETE_WORD || (id >= ID_SIZE_SMALL && id <= ID_SIZE_EXTRA_BIG) ||
-           id == ID_DWELL || id == ID_PAUSE_LEARNING;
+           id == ID_DWELL || id == ID_PAUSE_LEARNING || id == ID_NO_REPEAT;
 }
 
 }  // namespace

@@ -6,7 +6,11 @@
 #     text (deps/starter/eval.txt), the others are deps/starter/train.txt;
 #   - the frequency-ranked word list of the npm package
 #     @zxcvbn-ts/language-es-es (src/commonWords.json, from OpenSubtitles),
-#     in NFC, as deps/starter/words.txt.
+#     in NFC, as deps/starter/words.txt;
+#   - the Reina-Valera Bible of 1909 (Debian's sword-text-sparv, read with
+#     diatheke), in today's spelling: a few books, never learned, are the
+#     everyday texts of the evaluation, by kind (deps/starter/eval-*.txt);
+#     the books in $bible_training are learned (deps/starter/biblia.txt).
 # The dictionary is learned by pelvok-train, built in build/ (or
 # $PELVOK_STARTER_BUILD). Does nothing when everything is up to date.
 set -euo pipefail
@@ -14,6 +18,8 @@ cd "$(dirname "$0")/../.."
 
 words_package=@zxcvbn-ts/language-es-es@4.1.2
 fortunes=/usr/share/games/fortunes/es
+# Books of the Bible learned into the starter (names as diatheke gives them).
+bible_training="Proverbs,Ecclesiastes"
 dest=deps/starter
 build=${PELVOK_STARTER_BUILD:-build}
 
@@ -33,11 +39,20 @@ if [[ ! -f $list ]]; then
   mv deps/zxcvbn-es.tmp deps/zxcvbn-es
 fi
 
+# The Bible as diatheke prints it, one verse a line, exported once.
+bible=deps/bible/rv1909.txt
+if [[ ! -s $bible ]]; then
+  command -v diatheke >/dev/null || { echo "starter-dictionary: diatheke is missing" >&2; exit 1; }
+  mkdir -p deps/bible
+  diatheke -b spaRV1909eb -f plaintext -k "Gen 1:1-Rev 22:21" >"$bible.tmp"
+  mv "$bible.tmp" "$bible"
+fi
+
 # The texts and the list, written anew only when they change.
-python3 - "$fortunes" "$list" "$dest" <<'EOF'
+python3 - "$fortunes" "$list" "$dest" "$bible" "$bible_training" <<'EOF'
 import glob, json, os, re, sys, unicodedata
 
-fortunes, word_list, dest = sys.argv[1:4]
+fortunes, word_list, dest, bible, bible_training = sys.argv[1:6]
 
 def quotes(path):
     """The text of each quote of a fortune file, its attribution left out."""
@@ -82,11 +97,55 @@ def write(name, lines):
         f.write(text)
     os.replace(path + ".tmp", path)
 
+# The 1909 spelling, where today's differs in frequent words: the one-letter
+# words a, o, e without their accent, fue, dio, vio, fui, di, vi, pie, and
+# the demonstratives without theirs.
+MODERN = {"á": "a", "Á": "A", "ó": "o", "Ó": "O", "é": "e", "É": "E", "ú": "u",
+          "fué": "fue", "Fué": "Fue", "fuí": "fui", "dió": "dio", "Dió": "Dio", "vió": "vio",
+          "Vió": "Vio", "dí": "di", "Dí": "Di", "ví": "vi", "pié": "pie", "piés": "pies"}
+for w in ["éste", "ésta", "éstos", "éstas", "ése", "ésa", "ésos", "ésas",
+          "aquél", "aquélla", "aquéllos", "aquéllas"]:
+    MODERN[w] = w.replace("é", "e")
+    MODERN[w.capitalize()] = w.replace("é", "e").capitalize()
+
+verses = []  # (book, chapter, text)
+with open(bible, encoding="utf-8") as f:
+    for line in f:
+        m = re.match(r"^(.+?) (\d+):(\d+): (.*)$", line)
+        if not m:
+            continue
+        text = re.sub(r"<[^>]*>", "", m.group(4))
+        text = unicodedata.normalize("NFC", " ".join(text.split()))
+        text = re.sub(r"\w+", lambda w: MODERN.get(w.group(0), w.group(0)), text)
+        # A chapter opens with its first word in capitals.
+        text = re.sub(r"^([A-ZÁÉÍÓÚÑ]{2,})\b", lambda w: w.group(1).capitalize(), text)
+        if text:
+            verses.append((m.group(1), int(m.group(2)), text))
+
+# Everyday kinds held out of all training: a narrative, letters, and
+# conversations (two chapters of John; no book of John is learned).
+held_out = {
+    "narracion": lambda b, c: b in ("Ruth", "Jonah"),
+    "cartas": lambda b, c: b in ("Philemon", "II John", "III John", "I Thessalonians", "Titus"),
+    "conversacion": lambda b, c: b == "John" and c in (4, 9),
+}
+never_learned = {"Ruth", "Jonah", "Philemon", "II John", "III John", "I Thessalonians", "Titus",
+                 "John"}
+learned_books = [b for b in bible_training.split(",") if b]
+for b in learned_books:
+    if b in never_learned:
+        sys.exit(f"starter-dictionary: {b} is held out for the evaluation")
+if not verses:
+    sys.exit("starter-dictionary: no verse in " + bible)
+
 write("train.txt", train)
 write("eval.txt", evaluation)
 write("words.txt", words)
+for kind, chosen in held_out.items():
+    write(f"eval-{kind}.txt", [t for b, c, t in verses if chosen(b, c)])
+write("biblia.txt", [t for b, c, t in verses if b in learned_books])
 print(f"starter-dictionary: {len(train)} quotes to learn, {len(evaluation)} to evaluate, "
-      f"{len(words)} ranked words")
+      f"{len(words)} ranked words, books {bible_training or 'none'} of the Bible to learn")
 EOF
 
 # The dictionary, learned anew when its inputs or the trainer change.
@@ -94,8 +153,11 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target pelvok-train -j2 >/dev/null
 trainer=$build/tools/pelvok-train/pelvok-train
 out=$dest/default.dic
-if [[ -f $out && $out -nt $dest/train.txt && $out -nt $dest/words.txt && $out -nt $trainer ]]; then
+if [[ -f $out && $out -nt $dest/train.txt && $out -nt $dest/biblia.txt && $out -nt $dest/words.txt &&
+      $out -nt $trainer ]]; then
   exit 0
 fi
+texts=("$dest/train.txt")
+[[ -s $dest/biblia.txt ]] && texts+=("$dest/biblia.txt")
 echo "starter-dictionary: learning $out"
-"$trainer" "$dest/train.txt" --words "$dest/words.txt" --out "$out"
+"$trainer" "${texts[@]}" --words "$dest/words.txt" --out "$out"

@@ -26,6 +26,13 @@ fi
 
 echo "tools-smoke: pelvok-ksr"
 "$build/tools/pelvok-ksr/pelvok-ksr" "$work/eval.txt" --dictionary "$work/small.dic"
+# Without the baseline run, only what was computed is printed.
+"$build/tools/pelvok-ksr/pelvok-ksr" "$work/eval.txt" --dictionary "$work/small.dic" \
+  --no-baseline --no-repeat | tee "$work/ksr.txt"
+if grep -q "clicks saved" "$work/ksr.txt"; then
+  echo "tools-smoke: pelvok-ksr --no-baseline printed a figure it did not compute" >&2
+  exit 1
+fi
 
 echo "tools-smoke: pelvok-bench"
 "$build/bench/pelvok-bench" --quick 1 --paragraphs 3 --cache "$work/bench" --eval "$work/eval.txt"

@@ -1,11 +1,12 @@
-// pelvok-train learns what typing the text on the keyboard learns, and fails
-// cleanly on bad input.
+// pelvok-train learns what typing the text on the keyboard learns, and the
+// words before ':' and ';', and fails cleanly on bad input.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -63,8 +64,21 @@ TEST(PelvokTrain, LearnsTheWordsAndPairsTypingLearns) {
     options.output = folder.file("aprendido.dic");
     const pelvok_train::TrainResult result = pelvok_train::Train(options);
 
-    for (const char* table : {"palabras", "siguientes"})
-        EXPECT_EQ(tableRows(options.output, table), tableRows(typed, table)) << table;
+    // Beyond what typing learns: the words before ':' (not the one after a
+    // hyphen before ';'), and a pair across one blank.
+    const std::string kDecia = "dec\xED"
+                               "a|decia|1|";
+    auto withLearned = [&](const char* table, std::vector<std::string> extra) {
+        std::vector<std::string> rows = tableRows(typed, table);
+        rows.insert(rows.end(), extra.begin(), extra.end());
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    EXPECT_EQ(tableRows(options.output, "palabras"),
+              withLearned("palabras", {kDecia, "volvi\xF3|volvio|1|"}));
+    EXPECT_EQ(tableRows(options.output, "siguientes"),
+              withLearned("siguientes", {"canci\xF3n|volvi\xF3|volvio|1|"}));
+    EXPECT_EQ(result.beforeColons, 2u);
     const std::vector<std::string> words = tableRows(options.output, "palabras");
     EXPECT_EQ(result.words, words.size());
     EXPECT_EQ(result.paragraphs, 2u);
@@ -86,9 +100,28 @@ TEST(PelvokTrain, RankedWordsSeedTheCounts) {
     EXPECT_EQ(tableRows(options.output, "palabras"),
               (std::vector<std::string>{"de|de|1|", "hola|hola|2|", "l!home|l!home|1|",
                                         "mundo|mundo|1|", "que|que|1|"}));
-    EXPECT_EQ(pelvok_train::SeedCount(1, 100000), 10000);
-    EXPECT_EQ(pelvok_train::SeedCount(3, 100000), 3333);
-    EXPECT_EQ(pelvok_train::SeedCount(20000, 100000), 1);
+}
+
+TEST(PelvokTrain, SeedsFollowTheLawTheTextsCountsFollow) {
+    // Too few words the text counted: exponent 1, a tenth of the text's
+    // words for the first.
+    const pelvok_train::ZipfLaw fallback = pelvok_train::FitZipf({{1, 50}, {2, 20}}, 100000);
+    EXPECT_EQ(fallback.count(1), 10000);
+    EXPECT_EQ(fallback.count(3), 3333);
+    EXPECT_EQ(fallback.count(20000), 1);
+
+    std::vector<std::pair<std::size_t, int>> counts;
+    for (std::size_t rank = 1; rank <= 200; rank += 3)
+        counts.emplace_back(rank, static_cast<int>(5000 / std::pow(rank, 0.9)));
+    const pelvok_train::ZipfLaw fitted = pelvok_train::FitZipf(counts, 100000);
+    EXPECT_NEAR(fitted.exponent, 0.9, 0.01);
+    EXPECT_NEAR(fitted.scale, 5000, 100);
+    EXPECT_EQ(fitted.count(1000000), 1) << "never below 1";
+
+    // Counts that grow with the rank are no law to follow.
+    std::reverse(counts.begin(), counts.end());
+    for (std::size_t i = 0; i < counts.size(); ++i) counts[i].first = i + 1;
+    EXPECT_EQ(pelvok_train::FitZipf(counts, 100000).exponent, 1.0);
 }
 
 TEST(PelvokTrain, BadInputFailsAndLeavesAnExistingOutputAsItWas) {

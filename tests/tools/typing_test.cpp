@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dictionary/statements.h"
+#include "model/key_codes.h"
 #include "tests/tools/tool_files.h"
 #include "tools/toolbox/text_codec.h"
 #include "tools/typist/keyboard_session.h"
@@ -53,6 +54,34 @@ TEST(Typist, TheTargetReceivesExactlyTheText) {
             EXPECT_EQ(counts.suggestionsTaken, 0u);
         }
     }
+}
+
+// The typist watches the echo: after a chosen suggestion the keyboard takes
+// its space back before these marks, so no Backspace comes before them. The
+// savings rate counts the words split at blanks and ASCII punctuation, with
+// the inverted question mark and digits in the word.
+TEST(Typist, TypesMarksAfterASuggestionWithoutBackspaceAndCountsWordsAsResearchDoes) {
+    TempFolder folder;
+    typist::KeyboardSession session(folder.file("d.dic"), Indexes::Ensure, false);
+    session.keyboard().database.executeUpdate("PRAGMA synchronous = OFF;");
+    typist::Typist typist(session, true);
+    int backspaces = 0;
+    typist.beforeEachKey([&](const Key& key) {
+        if (key.isDirect() && key.getVirtualKey() == direct::kBackspace) ++backspaces;
+    });
+    typist.typeParagraph("casa gato");
+    const typist::TypingCounts first = typist.counts();
+    EXPECT_EQ(first.wordKeystrokes, 10u);
+    EXPECT_EQ(first.charactersSaved, 0u) << "nothing learned yet";
+    typist.typeParagraph("casa, gato. casa: gato; casa-gato casa'");
+    EXPECT_EQ(backspaces, 0);
+    const typist::TypingCounts counts = typist.counts();
+    EXPECT_GE(counts.suggestionsTaken, 5u);
+    EXPECT_EQ(counts.wordKeystrokes, first.wordKeystrokes + 7 * 5);
+    EXPECT_GT(counts.charactersSaved, counts.suggestionsTaken);
+
+    typist.typeParagraph("\xBFQu\xE9 tal, 3x?");
+    EXPECT_EQ(typist.counts().wordKeystrokes, counts.wordKeystrokes + 5 + 4 + 3);
 }
 
 // The evaluation text and the starter dictionary that set-up makes, or, when

@@ -1,15 +1,19 @@
-// pelvok-ksr TEXT [--dictionary FILE.dic] [--paragraphs N] [--scanning]
+// pelvok-ksr TEXT [--dictionary FILE.dic] [--paragraphs N] [--no-baseline]
+//            [--no-repeat] [--scanning]
 //
 // Types the text on the real keyboard, on a simulated desktop, as a user who
 // takes a suggestion as soon as it shows the word being typed, the keyboard
 // learning as it goes (into a copy of the dictionary; none: an empty one).
 // Checks that the target application received exactly the text, and prints
-// the clicks per character, the keystroke savings against the same keyboard
-// with empty suggestion keys, the share of words completed from a
-// suggestion, the share of the suggestions shown that were taken, and the
-// rows of the dictionary that no typing should learn, before and after. With
-// --scanning, also the switch presses and the frame's steps per character
-// that switch scanning costs, for each order of the rows.
+// the clicks per character, the clicks saved against the same keyboard with
+// empty suggestion keys (not with --no-baseline, which leaves that run out),
+// the keystroke savings rate as word-prediction research counts it, the
+// share of words completed from a suggestion, the share of the suggestions
+// shown that were taken, and the rows of the dictionary that no typing
+// should learn, before and after. --no-repeat turns on the setting that
+// shows no word twice within a word. With --scanning, also the switch
+// presses and the frame's steps per character that switch scanning costs,
+// for each order of the rows.
 #include <unistd.h>
 
 #include <array>
@@ -45,9 +49,10 @@ constexpr std::size_t kOrderCount = sizeof kOrders / sizeof kOrders[0];
 using ScanCosts = std::array<ksr::ScanCost, kOrderCount>;
 
 typist::TypingCounts typeAll(const std::vector<std::string>& paragraphs,
-                             const std::string& dictionary, bool takeSuggestions,
+                             const std::string& dictionary, bool takeSuggestions, bool noRepeat,
                              ScanCosts* scanning) {
     typist::KeyboardSession session(dictionary, typist::KeyboardSession::Indexes::Ensure, false);
+    session.keyboard().noRepeatedSuggestions = noRepeat;
     typist::Typist typist(session, takeSuggestions);
     if (scanning) {
         typist.beforeEachKey([&](const Key& key) {
@@ -80,7 +85,9 @@ double perCharacter(std::size_t count, std::size_t characters) {
     return characters ? static_cast<double>(count) / static_cast<double>(characters) : 0.0;
 }
 
-void printScanning(const ScanCosts& with, const ScanCosts& without, std::size_t characters) {
+// Without the baseline only the rows with suggestions taken were counted.
+void printScanning(const ScanCosts& with, const ScanCosts& without, bool baseline,
+                   std::size_t characters) {
     std::printf(
         "\nswitch scanning, per character (a step is one scan interval with one switch,\n"
         "one press of the move switch with two):\n");
@@ -88,6 +95,7 @@ void printScanning(const ScanCosts& with, const ScanCosts& without, std::size_t 
     std::printf("|---|---|---|---|---|\n");
     for (std::size_t i = 0; i < kOrderCount; ++i) {
         for (const bool suggestions : {true, false}) {
+            if (!suggestions && !baseline) continue;
             const ksr::ScanCost& cost = suggestions ? with[i] : without[i];
             const double presses = perCharacter(cost.presses, characters);
             const double steps = perCharacter(cost.steps, characters);
@@ -97,8 +105,15 @@ void printScanning(const ScanCosts& with, const ScanCosts& without, std::size_t 
     }
 }
 
+struct Options {
+    bool baseline = true;
+    bool noRepeat = false;
+    bool scanning = false;
+};
+
 int measure(const std::string& textPath, const std::string& dictionary, long long limit,
-            bool scanning) {
+            const Options& options) {
+    const bool scanning = options.scanning;
     const toolbox::DecodedText decoded = toolbox::readTextFile(textPath);
     typist::TypeableText text = typist::MakeTypeable(decoded.text);
     if (limit >= 0 && static_cast<std::size_t>(limit) < text.paragraphs.size())
@@ -116,9 +131,11 @@ int measure(const std::string& textPath, const std::string& dictionary, long lon
     ScanCosts scanWith{};
     ScanCosts scanWithout{};
     try {
-        with = typeAll(text.paragraphs, learning, true, scanning ? &scanWith : nullptr);
-        without = typeAll(text.paragraphs, folder.file("vacio.dic"), false,
-                          scanning ? &scanWithout : nullptr);
+        with = typeAll(text.paragraphs, learning, true, options.noRepeat,
+                       scanning ? &scanWith : nullptr);
+        if (options.baseline)
+            without = typeAll(text.paragraphs, folder.file("vacio.dic"), false, false,
+                              scanning ? &scanWithout : nullptr);
     } catch (const typist::TypingError& failure) {
         throw toolbox::ToolError(std::string("the target did not receive the text: ") +
                                  failure.what());
@@ -131,11 +148,20 @@ int measure(const std::string& textPath, const std::string& dictionary, long lon
         "target received exactly the text: yes (%zu characters left out or replaced "
         "as the keyboard types them)\n",
         text.removed + text.replaced + decoded.dropped);
-    std::printf("clicks per character: %.3f (with empty suggestion keys: %.3f)\n",
-                static_cast<double>(with.clicks) / static_cast<double>(with.characters),
-                static_cast<double>(without.clicks) / static_cast<double>(without.characters));
-    std::printf("keystroke savings: %.1f%% (%zu clicks instead of %zu)\n",
-                100.0 - share(with.clicks, without.clicks), with.clicks, without.clicks);
+    if (options.baseline) {
+        std::printf("clicks per character: %.3f (with empty suggestion keys: %.3f)\n",
+                    perCharacter(with.clicks, with.characters),
+                    perCharacter(without.clicks, without.characters));
+        std::printf("clicks saved: %.1f%% (%zu clicks instead of %zu)\n",
+                    100.0 - share(with.clicks, without.clicks), with.clicks, without.clicks);
+    } else {
+        std::printf("clicks per character: %.3f\n", perCharacter(with.clicks, with.characters));
+    }
+    std::printf(
+        "keystroke savings rate: %.1f%% (%zu of %zu keystrokes: characters of the words and "
+        "a space after each)\n",
+        share(with.charactersSaved, with.wordKeystrokes), with.charactersSaved,
+        with.wordKeystrokes);
     std::printf("words completed from a suggestion: %.1f%%\n",
                 share(with.wordsFromSuggestions, with.words));
     std::printf("suggestions taken of those shown: %.2f%% (%zu of %zu)\n",
@@ -143,7 +169,7 @@ int measure(const std::string& textPath, const std::string& dictionary, long lon
                 with.suggestionsShown);
     std::printf("junk rows: %d in the dictionary, %d after typing the text\n",
                 dictionary.empty() ? 0 : junkRows(dictionary), junkRows(learning));
-    if (scanning) printScanning(scanWith, scanWithout, with.characters);
+    if (scanning) printScanning(scanWith, scanWithout, options.baseline, with.characters);
     return 0;
 }
 
@@ -157,10 +183,16 @@ int main(int argc, char** argv) {
     line.option("dictionary", "FILE.dic",
                 "the dictionary to start from (not changed); none: an empty one")
         .option("paragraphs", "N", "type only the first N paragraphs")
+        .flag("no-baseline", "leave out the run with empty suggestion keys")
+        .flag("no-repeat", "show no word twice within a word (the keyboard's setting)")
         .flag("scanning", "also count the switch presses and scan steps per character");
     return toolbox::runTool(line, argc, argv, [&] {
+        Options options;
+        options.baseline = !line.isSet("no-baseline");
+        options.noRepeat = line.isSet("no-repeat");
+        options.scanning = line.isSet("scanning");
         return measure(line.operands()[0], line.text("dictionary"),
                        line.number("paragraphs", 1, std::numeric_limits<long long>::max(), -1),
-                       line.isSet("scanning"));
+                       options);
     });
 }

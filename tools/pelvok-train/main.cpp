@@ -57,7 +57,10 @@ int main(int argc, char** argv) {
         std::cout << "pelvok-train: " << options.output << ": " << result.words << " words and "
                   << result.pairs << " pairs, from " << result.textWords << " words of text in "
                   << result.paragraphs << " paragraphs";
-        if (!options.wordList.empty()) std::cout << " and " << result.seeded << " listed words";
+        if (!options.wordList.empty())
+            std::cout << " and " << result.seeded << " listed words (counts " << result.seeds.scale
+                      << " / rank^" << result.seeds.exponent << ")";
+        std::cout << "; " << result.beforeColons << " words before ':' and ';' learned";
         std::cout << "\npelvok-train: " << result.dropped
                   << " characters dropped (not in Windows-1252), " << result.untypeable
                   << " left out or replaced (not typed so on the keyboard)\n";

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -61,13 +63,20 @@ void syncFile(const std::string& path) {
     close(fd);
 }
 
-// The seeds of the ranked list, added to the counts the text gave.
-std::size_t seedWords(SqliteDatabase& db, const std::string& listPath, std::size_t textWords,
-                      TrainResult& result) {
+// Words of the list up to this rank fit the law.
+constexpr std::size_t kFittedRanks = 2000;
+
+struct ListedWord {
+    std::size_t rank;
+    std::string folded;
+    std::string stored;
+};
+
+std::vector<ListedWord> readList(const std::string& listPath, TrainResult& result) {
     const toolbox::DecodedText list = readText(listPath);
     result.dropped += list.dropped;
+    std::vector<ListedWord> words;
     std::size_t rank = 0;
-    std::size_t seeded = 0;
     std::size_t start = 0;
     while (start < list.text.size()) {
         std::size_t end = list.text.find('\n', start);
@@ -78,18 +87,81 @@ std::size_t seedWords(SqliteDatabase& db, const std::string& listPath, std::size
         if (word.empty()) continue;
         ++rank;
         std::replace(word.begin(), word.end(), '\'', '!');
+        ListedWord listed{rank, AccentFreeForm(word), StoredForm(word)};
+        if (!listed.folded.empty() && !listed.stored.empty()) words.push_back(std::move(listed));
+    }
+    return words;
+}
+
+std::string wordCondition(const ListedWord& word) {
+    return " WHERE pSinAcento = '" + statements::Quote(word.folded) + "' AND palabra = '" +
+           statements::Quote(word.stored) + "'";
+}
+
+// The seeds of the ranked list, added to the counts the text gave.
+std::size_t seedWords(SqliteDatabase& db, const std::string& listPath, std::size_t textWords,
+                      TrainResult& result) {
+    const std::vector<ListedWord> words = readList(listPath, result);
+    std::vector<std::pair<std::size_t, int>> learned;
+    for (const ListedWord& word : words) {
+        if (word.rank > kFittedRanks) break;
+        const int count = db.queryInt("SELECT coalesce(max(repPal), 0) FROM palabras" +
+                                      wordCondition(word) + ";");
+        if (count > 0) learned.emplace_back(word.rank, count);
+    }
+    result.seeds = FitZipf(learned, textWords);
+    for (const ListedWord& word : words) {
+        const std::string count = std::to_string(result.seeds.count(word.rank));
+        if (db.executeUpdate("UPDATE palabras SET repPal = repPal + " + count +
+                             wordCondition(word) + ";") == 0)
+            db.executeUpdate("INSERT INTO palabras VALUES('" + statements::Quote(word.stored) +
+                             "','" + statements::Quote(word.folded) + "'," + count + ");");
+    }
+    return words.size();
+}
+
+bool isLetter(unsigned char c) {
+    return (IsWordChar(c) && !(c >= '0' && c <= '9')) || IsAccentedVowel(c);
+}
+
+// The run of letters that ends at `end`, when a blank, an opening mark or the
+// paragraph's start is before it; empty otherwise.
+std::string wordEndingAt(const std::string& text, std::size_t end) {
+    std::size_t start = end;
+    while (start > 0 && isLetter(static_cast<unsigned char>(text[start - 1]))) --start;
+    if (start == end) return "";
+    if (start > 0 && text[start - 1] != ' ' &&
+        !IsOpeningMark(static_cast<unsigned char>(text[start - 1])))
+        return "";
+    return text.substr(start, end - start);
+}
+
+// The keyboard types ':' and ';' from the symbols page, where a mark ends no
+// word (it types times and numbers such as 3:30), so the word before them is
+// never learned there. A user types them after words; the trainer learns
+// such a word, with its pair, as a space after it would.
+std::size_t learnBeforeColons(DictionaryStore& store, const std::string& paragraph) {
+    std::size_t learned = 0;
+    for (std::size_t i = 1; i < paragraph.size(); ++i) {
+        if (paragraph[i] != ':' && paragraph[i] != ';') continue;
+        const std::string word = wordEndingAt(paragraph, i);
+        if (word.empty()) continue;
         const std::string folded = AccentFreeForm(word);
         const std::string stored = StoredForm(word);
-        if (folded.empty() || stored.empty()) continue;
-        const std::string count = std::to_string(SeedCount(rank, textWords));
-        const std::string f = statements::Quote(folded);
-        const std::string w = statements::Quote(stored);
-        if (db.executeUpdate("UPDATE palabras SET repPal = repPal + " + count +
-                             " WHERE pSinAcento = '" + f + "' AND palabra = '" + w + "';") == 0)
-            db.executeUpdate("INSERT INTO palabras VALUES('" + w + "','" + f + "'," + count + ");");
-        ++seeded;
+        store.LearnWord(folded, stored);
+        ++learned;
+        // The word before it, across one blank, or "." at a sentence start.
+        const std::size_t start = i - word.size();
+        std::string first;
+        if (start == 0 ||
+            (start >= 2 && paragraph[start - 1] == ' ' && paragraph[start - 2] == '.')) {
+            first = ".";
+        } else if (start >= 2 && paragraph[start - 1] == ' ') {
+            first = StoredForm(wordEndingAt(paragraph, start - 1));
+        }
+        if (!first.empty() && first.size() <= 20) store.LearnPair(first, folded, stored);
     }
-    return seeded;
+    return learned;
 }
 
 // TMPDIR names another folder while this lives.
@@ -150,6 +222,7 @@ void learn(const TrainOptions& options, const std::string& temporary, TrainResul
         session.emplace(work.file("aprendizaje.dic"), typist::KeyboardSession::Indexes::AsOpened,
                         false);
     }
+    session->keyboard().fillsSuggestions = false;
     SqliteDatabase& db = session->keyboard().database;
     db.close();
     db.open(":memory:");
@@ -165,6 +238,7 @@ void learn(const TrainOptions& options, const std::string& temporary, TrainResul
     std::size_t done = 0;
     for (const std::string& p : paragraphs) {
         typist.typeParagraph(p);
+        result.beforeColons += learnBeforeColons(store, p);
         done += p.size() + 1;
         if (options.progress) options.progress(done, total);
     }
@@ -180,10 +254,37 @@ void learn(const TrainOptions& options, const std::string& temporary, TrainResul
 
 }  // namespace
 
-int SeedCount(std::size_t rank, std::size_t textWords) {
-    const std::size_t scale = std::max<std::size_t>(1, textWords / 10);
-    return static_cast<int>(
-        std::clamp<std::size_t>(scale / std::max<std::size_t>(rank, 1), 1, 1000000));
+int ZipfLaw::count(std::size_t rank) const {
+    const double count =
+        scale / std::pow(static_cast<double>(std::max<std::size_t>(rank, 1)), exponent);
+    return static_cast<int>(std::clamp(std::floor(count), 1.0, 1000000.0));
+}
+
+ZipfLaw FitZipf(const std::vector<std::pair<std::size_t, int>>& rankedCounts,
+                std::size_t textWords) {
+    ZipfLaw law;
+    law.scale = static_cast<double>(std::max<std::size_t>(1, textWords / 10));
+    if (rankedCounts.size() < 10) return law;
+    double meanX = 0;
+    double meanY = 0;
+    for (const auto& [rank, count] : rankedCounts) {
+        meanX += std::log(static_cast<double>(rank));
+        meanY += std::log(static_cast<double>(count));
+    }
+    const double n = static_cast<double>(rankedCounts.size());
+    meanX /= n;
+    meanY /= n;
+    double sxy = 0;
+    double sxx = 0;
+    for (const auto& [rank, count] : rankedCounts) {
+        const double x = std::log(static_cast<double>(rank)) - meanX;
+        sxy += x * (std::log(static_cast<double>(count)) - meanY);
+        sxx += x * x;
+    }
+    if (sxx <= 0 || sxy >= 0) return law;
+    law.exponent = -sxy / sxx;
+    law.scale = std::exp(meanY + law.exponent * meanX);
+    return law;
 }
 
 TrainResult Train(const TrainOptions& options) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/toolbox/tool_error.h"
@@ -17,6 +18,15 @@ namespace pelvok_train {
 class TrainError : public toolbox::ToolError {
 public:
     using toolbox::ToolError::ToolError;
+};
+
+// Zipf's law, count = scale / rank^exponent: the counts a ranked list's
+// words are seeded with.
+struct ZipfLaw {
+    double scale = 1;
+    double exponent = 1;
+    // At least 1.
+    int count(std::size_t rank) const;
 };
 
 struct TrainOptions {
@@ -33,6 +43,9 @@ struct TrainResult {
     std::size_t words = 0;  // rows of palabras
     std::size_t pairs = 0;  // rows of siguientes
     std::size_t seeded = 0;
+    ZipfLaw seeds;
+    // Words before ':' and ';', which the keyboard does not learn there.
+    std::size_t beforeColons = 0;
     // Characters Windows-1252 has not, in UTF-8 input.
     std::size_t dropped = 0;
     // Characters the keyboard has no key for, or always types otherwise.
@@ -42,8 +55,11 @@ struct TrainResult {
 // Throws TrainError; the output is then as it was.
 TrainResult Train(const TrainOptions& options);
 
-// The count a word of rank r (from 1) of the list is seeded with: as often
-// as Zipf's law has it in a text of `textWords` words.
-int SeedCount(std::size_t rank, std::size_t textWords);
+// The law that the counts the text gave to the list's first words follow
+// (rank from 1, count), fitted in logarithms, so that seeds are on the scale
+// of the counts learned from text. With fewer than ten such words, the law
+// of exponent 1 for a text of `textWords` words.
+ZipfLaw FitZipf(const std::vector<std::pair<std::size_t, int>>& rankedCounts,
+                std::size_t textWords);
 
 }  // namespace pelvok_train

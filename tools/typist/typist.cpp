@@ -1,7 +1,9 @@
 #include "tools/typist/typist.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
+#include <cstring>
 #include <ctime>
 
 #include "model/key_codes.h"
@@ -22,6 +24,13 @@ bool isKeyLetter(unsigned char c) {
     return (lower >= 'a' && lower <= 'z') || lower == cp1252::kSmallNTilde || lower == cp1252::kSmallCCedilla;
 }
 
+// Marks before which the keyboard takes back a space it typed: the typist
+// who watches the echo types the mark, not Backspace.
+bool takesSpaceBack(unsigned char c) { return c != 0 && std::strchr(".,:;-'", c) != nullptr; }
+
+// Where words end when the keystroke savings rate is counted.
+bool splitsWords(unsigned char c) { return c == ' ' || c == '\t' || (c < 0x80 && std::ispunct(c)); }
+
 double threadCpuSeconds() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
@@ -36,8 +45,14 @@ Typist::Typist(KeyboardSession& session, bool takeSuggestions)
 void Typist::typeParagraph(const std::string& text) {
     sim::SimTargetApp& target = session_.target();
     target.setText("");
-    for (std::size_t i = 0; i < text.size(); ++i)
+    for (std::size_t i = 0; i < text.size(); ++i) {
         if (isLetter(text[i]) && (i == 0 || !isLetter(text[i - 1]))) ++counts_.words;
+        const unsigned char c = text[i];
+        if (!splitsWords(c)) {
+            ++counts_.wordKeystrokes;
+            if (i + 1 == text.size() || splitsWords(text[i + 1])) ++counts_.wordKeystrokes;
+        }
+    }
 
     std::size_t k = 0;  // the target holds text[0, k)
     const std::size_t limit = 8 * text.size() + 64;
@@ -50,7 +65,9 @@ void Typist::typeParagraph(const std::string& text) {
             throw TypingError("cannot type \"" + toolbox::utf8ForMessages(text) +
                               "\": stuck at character " + std::to_string(k) + " with \"" +
                               toolbox::utf8ForMessages(got) + "\"");
-        if (got.size() > k) {
+        const bool spaceGoesBack = got.size() == k + 1 && got[k] == ' ' && k < text.size() &&
+                                   takesSpaceBack(text[k]) && target.pendingDeadKey() == 0;
+        if (got.size() > k && !spaceGoesBack) {
             press(direct(direct::kBackspace));
             continue;
         }
@@ -183,6 +200,7 @@ bool Typist::takeSuggestion(const std::string& text, std::size_t k) {
         press(key);
         ++counts_.suggestionsTaken;
         ++counts_.wordsFromSuggestions;
+        counts_.charactersSaved += end - k;
         return true;
     }
     return false;

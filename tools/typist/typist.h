@@ -1,8 +1,9 @@
 // A user who types a text on the keyboard: for each character the next key
 // that brings the target application's text closer to it (SHIFT or Caps Lock
 // for capitals, a dead key then the vowel for accents, the symbols page for
-// digits and signs, Backspace for what the keyboard added on its own), and,
-// when asked to, a suggestion key as soon as one shows the word being typed.
+// digits and signs, Backspace for what the keyboard added on its own and
+// will not take back itself), and, when asked to, a suggestion key as soon
+// as one shows the word being typed.
 #pragma once
 
 #include <cstddef>
@@ -33,6 +34,12 @@ struct TypingCounts {
     // chose the next key.
     std::size_t suggestionsShown = 0;
     std::size_t suggestionsTaken = 0;
+    // The keystroke savings rate as word-prediction research counts it: the
+    // words are the text split at blanks and ASCII punctuation (¿ ¡ and
+    // digits stay in the word); each costs its characters and a space, and
+    // a suggestion taken saves the characters it typed.
+    std::size_t wordKeystrokes = 0;
+    std::size_t charactersSaved = 0;
 };
 
 class Typist {
