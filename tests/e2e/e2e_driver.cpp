@@ -283,7 +283,8 @@ void checkResources(const std::string& exe) {
                           {32773, 32776, "Grande  / Big"},
                           {32773, 32777, "Extra grande / Extra big"},
                           {32773, 32778, "Pulsar al posarse / Dwell"},
-                          {32773, 32779, "Pausar el aprendizaje / Pause learning"}};
+                          {32773, 32779, "Pausar el aprendizaje / Pause learning"},
+                          {32773, 32780, "No repetir sugerencias / No repeated suggestions"}};
     bool menusOk = true;
     for (const Item& item : items) {
         HMENU menu = LoadMenuA(module, MAKEINTRESOURCEA(item.menu));
@@ -299,11 +300,11 @@ void checkResources(const std::string& exe) {
     }
     HMENU size = LoadMenuA(module, MAKEINTRESOURCEA(32773));
     // The four sizes with a separator before the last, then a separator and
-    // the two switches.
-    if (!size || GetMenuItemCount(GetSubMenu(size, 0)) != 8 ||
+    // the three switches.
+    if (!size || GetMenuItemCount(GetSubMenu(size, 0)) != 9 ||
         !(GetMenuState(GetSubMenu(size, 0), 3, MF_BYPOSITION) & MF_SEPARATOR) ||
         !(GetMenuState(GetSubMenu(size, 0), 5, MF_BYPOSITION) & MF_SEPARATOR)) {
-        fail("menu 32773 is not the four sizes, a separator and the two switches");
+        fail("menu 32773 is not the four sizes, a separator and the three switches");
         menusOk = false;
     }
     if (menusOk) ok("menus 32771 and 32773");
