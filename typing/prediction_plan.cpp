@@ -95,15 +95,19 @@ void planWord(PredictionPlan& plan, unsigned char code, const std::string& line,
     plan.prefix = current;
 }
 
-// Enter on a line that was not empty: its last word is learned.
+// Enter on a line that was not empty: its last word is learned, unless a
+// space or a full stop after it has learned it.
 void planEnter(PredictionPlan& plan, const std::string& lineBeforeEnter, bool& sentenceStart) {
     if (!lineBeforeEnter.empty()) {
         bool crossedPeriod = false;
         const EnterWords words = CutLineBeforeEnter(lineBeforeEnter, crossedPeriod);
         if (crossedPeriod) sentenceStart = false;
         if (words.lineStartWord) learnPair(plan, ".", *words.lineStartWord);
-        learnWord(plan, words.current);
-        learnPair(plan, words.previous, words.current);
+        // Once a word, however it ended: Enter learns only one it ends itself.
+        if (!words.learnedAlready) {
+            learnWord(plan, words.current);
+            learnPair(plan, words.previous, words.current);
+        }
     }
     sentenceStart = true;
     fillFromStartersWith(plan, "");

@@ -83,6 +83,7 @@ EnterWords CutLineBeforeEnter(const std::string& line, bool& crossedPeriod) {
     const int e = skipSpacesAndPeriods(line, size - 1, crossedPeriod);
     const int b = wordStart(line, e, false);
     EnterWords words;
+    words.learnedAlready = e < size - 1;
     words.current = WithoutApostrophes(cut(line, b, e - b));
     words.previous = WithoutApostrophes(previousWord(line, b));
     if (words.previous.empty()) {

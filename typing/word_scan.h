@@ -37,6 +37,9 @@ struct EnterWords {
     // The line's first word as the earlier word, when nothing has learned it
     // as a sentence starter yet (no space followed it).
     std::optional<std::string> lineStartWord;
+    // A space or a full stop after the last word learned it, with its pair,
+    // already.
+    bool learnedAlready = false;
 };
 
 // `line` is not empty.
