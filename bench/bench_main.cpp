@@ -113,11 +113,7 @@ int runOne(const std::string& dictionary, const Options& options) {
     if (options.withoutIndexes) {
         SqliteDatabase database;
         database.open(copy);
-        database.executeUpdate(
-            "DROP INDEX IF EXISTS palabras_prefijo; DROP INDEX IF EXISTS palabras_forma;"
-            "DROP INDEX IF EXISTS palabras_frecuencia; DROP INDEX IF EXISTS siguientes_prefijo;"
-            "DROP INDEX IF EXISTS siguientes_forma; DROP INDEX IF EXISTS siguientes_orden;"
-            "DROP INDEX IF EXISTS siguientes_frecuencia;");
+        database.executeUpdate(statements::DropIndexes());
     }
     bench::CountSyncs();
 

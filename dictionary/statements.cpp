@@ -94,6 +94,13 @@ std::string CreateSuccessorsLookupIndexes() {
     return std::string("DROP INDEX IF EXISTS siguientes_prefijo;") + kSuccessorsLookupIndexes;
 }
 
+std::string DropIndexes() {
+    return "DROP INDEX IF EXISTS palabras_prefijo; DROP INDEX IF EXISTS palabras_forma;"
+           "DROP INDEX IF EXISTS palabras_frecuencia; DROP INDEX IF EXISTS siguientes_prefijo;"
+           "DROP INDEX IF EXISTS siguientes_forma; DROP INDEX IF EXISTS siguientes_orden;"
+           "DROP INDEX IF EXISTS siguientes_frecuencia;";
+}
+
 std::string BeginLearning() { return "SAVEPOINT aprender;"; }
 
 std::string EndLearning() { return "RELEASE aprender;"; }

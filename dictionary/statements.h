@@ -29,6 +29,8 @@ std::string CreateSuccessorsIndexes();
 // The same without the prefix indexes, which are dropped.
 std::string CreateWordsLookupIndexes();
 std::string CreateSuccessorsLookupIndexes();
+// Every index above, and those of earlier versions: a file as old ones were.
+std::string DropIndexes();
 
 // One finished word and its pair are learned as a unit. A savepoint rather
 // than BEGIN, so that it also nests inside a transaction of the caller.

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "dictionary/DictionaryStore.h"
+#include "dictionary/statements.h"
 #include "window/settings.h"
 
 namespace typist {
@@ -13,11 +14,6 @@ namespace {
 
 // Where the dictionary's folder appears on the simulated desktop.
 constexpr const char* kDictionaryFolder = "D:\\diccionarios";
-
-const char* const kDropIndexes =
-    "DROP INDEX IF EXISTS palabras_prefijo; DROP INDEX IF EXISTS palabras_forma;"
-    "DROP INDEX IF EXISTS palabras_frecuencia; DROP INDEX IF EXISTS siguientes_prefijo;"
-    "DROP INDEX IF EXISTS siguientes_forma; DROP INDEX IF EXISTS siguientes_frecuencia; DROP INDEX IF EXISTS siguientes_orden;";
 
 }  // namespace
 
@@ -59,7 +55,7 @@ KeyboardSession::KeyboardSession(const std::string& dictionary, Indexes indexes,
         keyboard_->dictionaryPath != windowsPath)
         throw std::runtime_error("the keyboard could not open the dictionary " + file.string());
     if (indexes == Indexes::Ensure) DictionaryStore(keyboard_->database).EnsureIndexes();
-    if (indexes == Indexes::Drop) keyboard_->database.executeUpdate(kDropIndexes);
+    if (indexes == Indexes::Drop) keyboard_->database.executeUpdate(statements::DropIndexes());
 }
 
 // The keyboard goes first: it holds the desktop's interfaces.
