@@ -10,7 +10,12 @@
 #   - the Reina-Valera Bible of 1909 (Debian's sword-text-sparv, read with
 #     diatheke), in today's spelling: a few books, never learned, are the
 #     everyday texts of the evaluation, by kind (deps/starter/eval-*.txt);
-#     the books in $bible_training are learned (deps/starter/biblia.txt).
+#     the books in $bible_training are learned (deps/starter/biblia.txt);
+#   - the Spanish translation of the campaigns of Battle for Wesnoth (Debian's
+#     wesnoth-1.16-* packages, only downloaded and unpacked, never installed):
+#     today's dialogue and narration; the campaigns in $wesnoth_held_out are
+#     the evaluation's dialogue (deps/starter/eval-dialogo.txt), the others
+#     are learned (deps/starter/wesnoth.txt).
 # The dictionary is learned by pelvok-train, built in build/ (or
 # $PELVOK_STARTER_BUILD). Does nothing when everything is up to date.
 set -euo pipefail
@@ -20,6 +25,9 @@ words_package=@zxcvbn-ts/language-es-es@4.1.2
 fortunes=/usr/share/games/fortunes/es
 # Books of the Bible learned into the starter (names as diatheke gives them).
 bible_training="Proverbs,Ecclesiastes"
+# Campaigns of Wesnoth: all are read, those held out are never learned.
+wesnoth_campaigns=(did dm dw ei httt l low nr sof sota sotbe thot trow tsg ttb utbs)
+wesnoth_held_out="l,sotbe"
 dest=deps/starter
 build=${PELVOK_STARTER_BUILD:-build}
 
@@ -48,11 +56,42 @@ if [[ ! -s $bible ]]; then
   mv "$bible.tmp" "$bible"
 fi
 
-# The texts and the list, written anew only when they change.
-python3 - "$fortunes" "$list" "$dest" "$bible" "$bible_training" <<'EOF'
-import glob, json, os, re, sys, unicodedata
+# The Spanish catalogues of the Wesnoth campaigns, and their copyright files,
+# unpacked once from the Debian packages.
+wesnoth=deps/wesnoth
+if [[ ! -f $wesnoth/complete ]]; then
+  rm -rf "$wesnoth.tmp"
+  mkdir -p "$wesnoth.tmp"
+  packages=("${wesnoth_campaigns[@]/#/wesnoth-1.16-}")
+  echo "starter-dictionary: fetching ${packages[*]}"
+  if ! (cd "$wesnoth.tmp" && apt-get download -q "${packages[@]}" >/dev/null 2>&1); then
+    # The package lists may be missing or out of date on a new machine.
+    sudo_cmd=""
+    [[ $(id -u) -ne 0 ]] && sudo_cmd="sudo"
+    $sudo_cmd apt-get update -q >/dev/null
+    (cd "$wesnoth.tmp" && apt-get download -q "${packages[@]}" >/dev/null)
+  fi
+  for deb in "$wesnoth.tmp"/*.deb; do
+    dpkg-deb --fsys-tarfile "$deb" |
+      tar -x -C "$wesnoth.tmp" --wildcards './usr/share/games/wesnoth/*/locale/es/*' \
+        './usr/share/doc/*/copyright'
+  done
+  # Only text whose licence was checked is learned.
+  for package in "${packages[@]}"; do
+    grep -q "GNU General Public License version 2" "$wesnoth.tmp/usr/share/doc/$package/copyright" ||
+      { echo "starter-dictionary: $package is no longer under the GPL version 2 or later" >&2; exit 1; }
+  done
+  rm -f "$wesnoth.tmp"/*.deb
+  touch "$wesnoth.tmp/complete"
+  rm -rf "$wesnoth"
+  mv "$wesnoth.tmp" "$wesnoth"
+fi
 
-fortunes, word_list, dest, bible, bible_training = sys.argv[1:6]
+# The texts and the list, written anew only when they change.
+python3 - "$fortunes" "$list" "$dest" "$bible" "$bible_training" "$wesnoth" "$wesnoth_held_out" <<'EOF'
+import gettext, glob, json, os, re, sys, unicodedata
+
+fortunes, word_list, dest, bible, bible_training, wesnoth, wesnoth_held_out = sys.argv[1:8]
 
 def quotes(path):
     """The text of each quote of a fortune file, its attribution left out."""
@@ -138,14 +177,49 @@ for b in learned_books:
 if not verses:
     sys.exit("starter-dictionary: no verse in " + bible)
 
+def catalogue_lines(path):
+    """The paragraphs of a campaign's Spanish catalogue that are prose: three
+    words or more, no number (the game's rules: "+1 de movimiento"), the
+    untranslated English and the markup left out."""
+    with open(path, "rb") as f:
+        catalogue = gettext.GNUTranslations(f)._catalog
+    for original, translated in catalogue.items():
+        # The header, and plural forms, which are the game's counters.
+        if not original or isinstance(original, tuple):
+            continue
+        if translated.strip() == original.strip() and len(original.split()) > 1:
+            continue
+        text = re.sub(r"<[^>]*>", " ", translated)
+        # Names the game fills in ($unit.name, {VARIABLE}) are not words.
+        text = re.sub(r"\$[\w|.]+\|?", " ", text)
+        text = re.sub(r"\{[^}]*\}", " ", text)
+        for paragraph in text.split("\n"):
+            paragraph = unicodedata.normalize("NFC", " ".join(paragraph.split()))
+            paragraph = "".join(c for c in paragraph if c >= " ")
+            if len(paragraph.split()) >= 3 and not re.search(r"[0-9]", paragraph):
+                yield paragraph
+
+campaigns = sorted(glob.glob(os.path.join(wesnoth, "usr/share/games/wesnoth/*/locale/es/LC_MESSAGES/wesnoth-*.mo")))
+if not campaigns:
+    sys.exit("starter-dictionary: no Spanish catalogue in " + wesnoth)
+held_out_campaigns = set(wesnoth_held_out.split(","))
+dialogue_learned, dialogue_held_out = [], []
+for path in campaigns:
+    name = os.path.basename(path)[len("wesnoth-"):-len(".mo")]
+    (dialogue_held_out if name in held_out_campaigns else dialogue_learned).extend(
+        catalogue_lines(path))
+
 write("train.txt", train)
 write("eval.txt", evaluation)
 write("words.txt", words)
 for kind, chosen in held_out.items():
     write(f"eval-{kind}.txt", [t for b, c, t in verses if chosen(b, c)])
 write("biblia.txt", [t for b, c, t in verses if b in learned_books])
+write("wesnoth.txt", dialogue_learned)
+write("eval-dialogo.txt", dialogue_held_out)
 print(f"starter-dictionary: {len(train)} quotes to learn, {len(evaluation)} to evaluate, "
-      f"{len(words)} ranked words, books {bible_training or 'none'} of the Bible to learn")
+      f"{len(words)} ranked words, books {bible_training or 'none'} of the Bible to learn, "
+      f"{len(dialogue_learned)} paragraphs of Wesnoth to learn, {len(dialogue_held_out)} to evaluate")
 EOF
 
 # The dictionary, learned anew when its inputs or the trainer change.
@@ -154,10 +228,13 @@ cmake --build "$build" --target pelvok-train -j2 >/dev/null
 trainer=$build/tools/pelvok-train/pelvok-train
 out=$dest/default.dic
 if [[ -f $out && $out -nt $dest/train.txt && $out -nt $dest/biblia.txt && $out -nt $dest/words.txt &&
-      $out -nt $trainer ]]; then
+      $out -nt $dest/wesnoth.txt && $out -nt $trainer ]]; then
   exit 0
 fi
-texts=("$dest/train.txt")
+# The fortunes twice: the game's dialogue, twice their length, would
+# otherwise outweigh the style of everyday sayings.
+texts=("$dest/train.txt" "$dest/train.txt")
 [[ -s $dest/biblia.txt ]] && texts+=("$dest/biblia.txt")
+texts+=("$dest/wesnoth.txt")
 echo "starter-dictionary: learning $out"
 "$trainer" "${texts[@]}" --words "$dest/words.txt" --out "$out"
