@@ -25,7 +25,8 @@ words_package=@zxcvbn-ts/language-es-es@4.1.2
 fortunes=/usr/share/games/fortunes/es
 # Books of the Bible learned into the starter (names as diatheke gives them).
 bible_training="Proverbs,Ecclesiastes"
-# Campaigns of Wesnoth: all are read, those held out are never learned.
+# Campaigns of Wesnoth (package suffixes): all are read; those held out (by
+# catalogue name, wesnoth-NAME.mo) are never learned.
 wesnoth_campaigns=(did dm dw ei httt l low nr sof sota sotbe thot trow tsg ttb utbs)
 wesnoth_held_out="l,sotbe"
 dest=deps/starter
