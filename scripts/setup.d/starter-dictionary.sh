@@ -13,9 +13,11 @@
 #     the books in $bible_training are learned (deps/starter/biblia.txt);
 #   - the Spanish translation of the campaigns of Battle for Wesnoth (Debian's
 #     wesnoth-1.16-* packages, only downloaded and unpacked, never installed):
-#     today's dialogue and narration; the campaigns in $wesnoth_held_out are
-#     the evaluation's dialogue (deps/starter/eval-dialogo.txt), the others
-#     are learned (deps/starter/wesnoth.txt).
+#     today's dialogue and narration, learned (deps/starter/wesnoth.txt);
+#   - the Spanish translation of the dialogues of FreedroidRPG (Debian's
+#     freedroidrpg-data, likewise): today's conversation, never learned, the
+#     dialogue of the evaluation (deps/starter/eval-dialogo.txt), from
+#     another game than the one learned.
 # The dictionary is learned by pelvok-train, built in build/ (or
 # $PELVOK_STARTER_BUILD). Does nothing when everything is up to date.
 set -euo pipefail
@@ -25,10 +27,8 @@ words_package=@zxcvbn-ts/language-es-es@4.1.2
 fortunes=/usr/share/games/fortunes/es
 # Books of the Bible learned into the starter (names as diatheke gives them).
 bible_training="Proverbs,Ecclesiastes"
-# Campaigns of Wesnoth (package suffixes): all are read; those held out (by
-# catalogue name, wesnoth-NAME.mo) are never learned.
+# The campaigns of Wesnoth, by package.
 wesnoth_campaigns=(did dm dw ei httt l low nr sof sota sotbe thot trow tsg ttb utbs)
-wesnoth_held_out="l,sotbe"
 dest=deps/starter
 build=${PELVOK_STARTER_BUILD:-build}
 
@@ -57,42 +57,51 @@ if [[ ! -s $bible ]]; then
   mv "$bible.tmp" "$bible"
 fi
 
-# The Spanish catalogues of the Wesnoth campaigns, and their copyright files,
-# unpacked once from the Debian packages.
-wesnoth=deps/wesnoth
-if [[ ! -f $wesnoth/complete ]]; then
-  rm -rf "$wesnoth.tmp"
-  mkdir -p "$wesnoth.tmp"
-  packages=("${wesnoth_campaigns[@]/#/wesnoth-1.16-}")
-  echo "starter-dictionary: fetching ${packages[*]}"
-  if ! (cd "$wesnoth.tmp" && apt-get download -q "${packages[@]}" >/dev/null 2>&1); then
+# unpack_catalogues DIR LICENCE PATTERN PACKAGE...: downloads the Debian
+# packages (never installs them) and unpacks, once, the files matching
+# PATTERN and the copyright files into DIR; stops unless every copyright
+# file still says LICENCE, since only text whose licence was checked is used.
+unpack_catalogues() {
+  local dir=$1 licence=$2 pattern=$3
+  shift 3
+  [[ -f $dir/complete ]] && return 0
+  rm -rf "$dir.tmp"
+  mkdir -p "$dir.tmp"
+  echo "starter-dictionary: fetching $*"
+  if ! (cd "$dir.tmp" && apt-get download -q "$@" >/dev/null 2>&1); then
     # The package lists may be missing or out of date on a new machine.
-    sudo_cmd=""
+    local sudo_cmd=""
     [[ $(id -u) -ne 0 ]] && sudo_cmd="sudo"
     $sudo_cmd apt-get update -q >/dev/null
-    (cd "$wesnoth.tmp" && apt-get download -q "${packages[@]}" >/dev/null)
+    (cd "$dir.tmp" && apt-get download -q "$@" >/dev/null)
   fi
-  for deb in "$wesnoth.tmp"/*.deb; do
+  local deb package
+  for deb in "$dir.tmp"/*.deb; do
     dpkg-deb --fsys-tarfile "$deb" |
-      tar -x -C "$wesnoth.tmp" --wildcards './usr/share/games/wesnoth/*/locale/es/*' \
-        './usr/share/doc/*/copyright'
+      tar -x -C "$dir.tmp" --wildcards "$pattern" './usr/share/doc/*/copyright'
   done
-  # Only text whose licence was checked is learned.
-  for package in "${packages[@]}"; do
-    grep -q "GNU General Public License version 2" "$wesnoth.tmp/usr/share/doc/$package/copyright" ||
-      { echo "starter-dictionary: $package is no longer under the GPL version 2 or later" >&2; exit 1; }
+  for package in "$@"; do
+    grep -q "$licence" "$dir.tmp/usr/share/doc/$package/copyright" ||
+      { echo "starter-dictionary: $package no longer says \"$licence\"" >&2; exit 1; }
   done
-  rm -f "$wesnoth.tmp"/*.deb
-  touch "$wesnoth.tmp/complete"
-  rm -rf "$wesnoth"
-  mv "$wesnoth.tmp" "$wesnoth"
-fi
+  rm -f "$dir.tmp"/*.deb
+  touch "$dir.tmp/complete"
+  rm -rf "$dir"
+  mv "$dir.tmp" "$dir"
+}
+
+wesnoth=deps/wesnoth
+unpack_catalogues "$wesnoth" "GNU General Public License version 2" \
+  './usr/share/games/wesnoth/*/locale/es/*' "${wesnoth_campaigns[@]/#/wesnoth-1.16-}"
+freedroid=deps/freedroidrpg
+unpack_catalogues "$freedroid" "License: GPL-2+" \
+  './usr/share/locale/es/LC_MESSAGES/freedroidrpg-dialogs.mo' freedroidrpg-data
 
 # The texts and the list, written anew only when they change.
-python3 - "$fortunes" "$list" "$dest" "$bible" "$bible_training" "$wesnoth" "$wesnoth_held_out" <<'EOF'
+python3 - "$fortunes" "$list" "$dest" "$bible" "$bible_training" "$wesnoth" "$freedroid" <<'EOF'
 import gettext, glob, json, os, re, sys, unicodedata
 
-fortunes, word_list, dest, bible, bible_training, wesnoth, wesnoth_held_out = sys.argv[1:8]
+fortunes, word_list, dest, bible, bible_training, wesnoth, freedroid = sys.argv[1:8]
 
 def quotes(path):
     """The text of each quote of a fortune file, its attribution left out."""
@@ -179,7 +188,7 @@ if not verses:
     sys.exit("starter-dictionary: no verse in " + bible)
 
 def catalogue_lines(path):
-    """The paragraphs of a campaign's Spanish catalogue that are prose: three
+    """The paragraphs of a game's Spanish catalogue that are prose: three
     words or more, no number (the game's rules: "+1 de movimiento"), the
     untranslated English and the markup left out."""
     with open(path, "rb") as f:
@@ -191,8 +200,9 @@ def catalogue_lines(path):
         if translated.strip() == original.strip() and len(original.split()) > 1:
             continue
         text = re.sub(r"<[^>]*>", " ", translated)
-        # Names the game fills in ($unit.name, {VARIABLE}) are not words.
+        # Names the game fills in ($unit.name, {VARIABLE}, %s) are not words.
         text = re.sub(r"\$[\w|.]+\|?", " ", text)
+        text = re.sub(r"%[-+0-9.]*[sdf]", " ", text)
         text = re.sub(r"\{[^}]*\}", " ", text)
         for paragraph in text.split("\n"):
             paragraph = unicodedata.normalize("NFC", " ".join(paragraph.split()))
@@ -201,14 +211,11 @@ def catalogue_lines(path):
                 yield paragraph
 
 campaigns = sorted(glob.glob(os.path.join(wesnoth, "usr/share/games/wesnoth/*/locale/es/LC_MESSAGES/wesnoth-*.mo")))
-if not campaigns:
-    sys.exit("starter-dictionary: no Spanish catalogue in " + wesnoth)
-held_out_campaigns = set(wesnoth_held_out.split(","))
-dialogue_learned, dialogue_held_out = [], []
-for path in campaigns:
-    name = os.path.basename(path)[len("wesnoth-"):-len(".mo")]
-    (dialogue_held_out if name in held_out_campaigns else dialogue_learned).extend(
-        catalogue_lines(path))
+dialogs = os.path.join(freedroid, "usr/share/locale/es/LC_MESSAGES/freedroidrpg-dialogs.mo")
+if not campaigns or not os.path.exists(dialogs):
+    sys.exit("starter-dictionary: a Spanish catalogue is missing in " + wesnoth + " or " + freedroid)
+dialogue_learned = [line for path in campaigns for line in catalogue_lines(path)]
+dialogue_held_out = list(catalogue_lines(dialogs))
 
 write("train.txt", train)
 write("eval.txt", evaluation)
@@ -220,7 +227,8 @@ write("wesnoth.txt", dialogue_learned)
 write("eval-dialogo.txt", dialogue_held_out)
 print(f"starter-dictionary: {len(train)} quotes to learn, {len(evaluation)} to evaluate, "
       f"{len(words)} ranked words, books {bible_training or 'none'} of the Bible to learn, "
-      f"{len(dialogue_learned)} paragraphs of Wesnoth to learn, {len(dialogue_held_out)} to evaluate")
+      f"{len(dialogue_learned)} paragraphs of Wesnoth to learn, "
+      f"{len(dialogue_held_out)} of FreedroidRPG to evaluate")
 EOF
 
 # The dictionary, learned anew when its inputs or the trainer change.
