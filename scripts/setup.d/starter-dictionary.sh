@@ -13,7 +13,8 @@
 #     the books in $bible_training are learned (deps/starter/biblia.txt);
 #   - the Spanish translation of the campaigns of Battle for Wesnoth (Debian's
 #     wesnoth-1.16-* packages, only downloaded and unpacked, never installed):
-#     today's dialogue and narration, learned (deps/starter/wesnoth.txt);
+#     today's dialogue and narration, learned (deps/starter/wesnoth.txt)
+#     without the sentences that name the game's world;
 #   - the Spanish translation of the dialogues of FreedroidRPG (Debian's
 #     freedroidrpg-data, likewise): today's conversation, never learned, the
 #     dialogue of the evaluation (deps/starter/eval-dialogo.txt), from
@@ -99,7 +100,7 @@ unpack_catalogues "$freedroid" "License: GPL-2+" \
 
 # The texts and the list, written anew only when they change.
 python3 - "$fortunes" "$list" "$dest" "$bible" "$bible_training" "$wesnoth" "$freedroid" <<'EOF'
-import gettext, glob, json, os, re, sys, unicodedata
+import collections, gettext, glob, json, os, re, sys, unicodedata
 
 fortunes, word_list, dest, bible, bible_training, wesnoth, freedroid = sys.argv[1:8]
 
@@ -214,7 +215,37 @@ campaigns = sorted(glob.glob(os.path.join(wesnoth, "usr/share/games/wesnoth/*/lo
 dialogs = os.path.join(freedroid, "usr/share/locale/es/LC_MESSAGES/freedroidrpg-dialogs.mo")
 if not campaigns or not os.path.exists(dialogs):
     sys.exit("starter-dictionary: a Spanish catalogue is missing in " + wesnoth + " or " + freedroid)
-dialogue_learned = [line for path in campaigns for line in catalogue_lines(path)]
+
+def words_of(text):
+    return re.findall(r"[^\W\d_]+", text.lower())
+
+def without_the_games_world(paragraphs, ranked):
+    """The paragraphs without the sentences that name the game's world: its
+    people, races and places (orcos, elfos, Konrad) are no one's everyday
+    words, and would head the keys for "or" and "el". Such a word is one the
+    game uses over 100 times as often as Zipf's law on the ranked list (a
+    share of 0.1 / rank) expects of everyday Spanish, and that the list
+    does not hold among its 2,000 most frequent words (a word it lacks
+    counts as ranked 100,000)."""
+    rank = {}
+    for i, w in enumerate(ranked):
+        rank.setdefault(w.lower(), i + 1)
+    counts = collections.Counter(w for p in paragraphs for w in words_of(p))
+    total = sum(counts.values())
+    unlisted = 100000
+    world = {w for w, n in counts.items()
+             if len(w) >= 3 and n >= 5 and rank.get(w, unlisted) > 2000 and
+             n > 100 * total * 0.1 / rank.get(w, unlisted)}
+    kept = []
+    for paragraph in paragraphs:
+        sentences = [s for s in re.split(r"(?<=[.!?…])\s+", paragraph)
+                     if not world.intersection(words_of(s))]
+        if sentences:
+            kept.append(" ".join(sentences))
+    return kept
+
+dialogue_learned = without_the_games_world(
+    [line for path in campaigns for line in catalogue_lines(path)], words)
 dialogue_held_out = list(catalogue_lines(dialogs))
 
 write("train.txt", train)
