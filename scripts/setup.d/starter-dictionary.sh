@@ -271,7 +271,7 @@ if [[ -f $out && $out -nt $dest/train.txt && $out -nt $dest/biblia.txt && $out -
       $out -nt $dest/wesnoth.txt && $out -nt $trainer ]]; then
   exit 0
 fi
-# The fortunes twice: the game's dialogue, twice their length, would
+# The fortunes twice: the game's dialogue, longer than they are, would
 # otherwise outweigh the style of everyday sayings.
 texts=("$dest/train.txt" "$dest/train.txt")
 [[ -s $dest/biblia.txt ]] && texts+=("$dest/biblia.txt")
