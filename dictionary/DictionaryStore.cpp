@@ -62,17 +62,13 @@ bool DictionaryStore::IndexesMissing() {
     const bool withPrefixes = PrefixIndexesKeepResults();
     int expected = 0;
     std::string names;
-    auto expect = [&](const char* table, std::initializer_list<const char*> indexes) {
-        if (!database_.hasTable(table)) return;
-        for (const char* name : indexes) {
-            if (!withPrefixes && std::string(name).find("_prefijo") != std::string::npos)
-                continue;
-            names += std::string(names.empty() ? "'" : ",'") + name + "'";
+    for (const char* table : {"palabras", "siguientes"}) {
+        if (!database_.hasTable(table)) continue;
+        for (const std::string& name : statements::IndexNames(table, withPrefixes)) {
+            names += (names.empty() ? "'" : ",'") + name + "'";
             ++expected;
         }
-    };
-    expect("palabras", {"palabras_forma", "palabras_frecuencia", "palabras_prefijo"});
-    expect("siguientes", {"siguientes_forma", "siguientes_orden", "siguientes_prefijo"});
+    }
     if (expected == 0) return false;
     return database_.queryInt("SELECT count(*) FROM sqlite_master WHERE type='index' AND name IN (" +
                               names + ");") < expected;

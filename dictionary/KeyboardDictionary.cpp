@@ -220,15 +220,6 @@ void KeyboardDictionary::writePending(bool waitForLock) {
     locked_ = false;
 }
 
-void KeyboardDictionary::LearnWord(const std::string& folded, const std::string& word) {
-    store_.LearnWord(folded, word);
-}
-
-void KeyboardDictionary::LearnPair(const std::string& first, const std::string& nextFolded,
-                                   const std::string& next) {
-    store_.LearnPair(first, nextFolded, next);
-}
-
 void KeyboardDictionary::LoadSentenceStarters() {
     if (dictionaryAvailable()) store_.LoadSentenceStarters(suggestions, sentenceStarters);
 }

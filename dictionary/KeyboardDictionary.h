@@ -39,9 +39,6 @@ public:
     // Steps kept because the file was locked.
     const std::vector<LearnStep>& pendingLearning() const { return pending_; }
 
-    void LearnWord(const std::string& folded, const std::string& word);
-    void LearnPair(const std::string& first, const std::string& nextFolded,
-                   const std::string& next);
     void LoadSentenceStarters();
     void LoadFrequentWords();
     // kind: file_dialog::kOpen or file_dialog::kExport (model/key_codes.h).

@@ -1,6 +1,7 @@
 #include "dictionary/statements.h"
 
 #include <string>
+#include <vector>
 
 namespace statements {
 
@@ -94,11 +95,21 @@ std::string CreateSuccessorsLookupIndexes() {
     return std::string("DROP INDEX IF EXISTS siguientes_prefijo;") + kSuccessorsLookupIndexes;
 }
 
+std::vector<std::string> IndexNames(const std::string& table, bool withPrefixes) {
+    std::vector<std::string> names;
+    if (table == "palabras") names = {"palabras_forma", "palabras_frecuencia"};
+    if (table == "siguientes") names = {"siguientes_forma", "siguientes_orden"};
+    if (withPrefixes && !names.empty()) names.push_back(table + "_prefijo");
+    return names;
+}
+
 std::string DropIndexes() {
-    return "DROP INDEX IF EXISTS palabras_prefijo; DROP INDEX IF EXISTS palabras_forma;"
-           "DROP INDEX IF EXISTS palabras_frecuencia; DROP INDEX IF EXISTS siguientes_prefijo;"
-           "DROP INDEX IF EXISTS siguientes_forma; DROP INDEX IF EXISTS siguientes_orden;"
-           "DROP INDEX IF EXISTS siguientes_frecuencia;";
+    // The successors' order index of earlier versions had a LIKE clause.
+    std::string sql = "DROP INDEX IF EXISTS siguientes_frecuencia;";
+    for (const char* table : {"palabras", "siguientes"})
+        for (const std::string& name : IndexNames(table, true))
+            sql += "DROP INDEX IF EXISTS " + name + ";";
+    return sql;
 }
 
 std::string BeginLearning() { return "SAVEPOINT aprender;"; }

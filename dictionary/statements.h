@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace statements {
 
@@ -29,6 +30,9 @@ std::string CreateSuccessorsIndexes();
 // The same without the prefix indexes, which are dropped.
 std::string CreateWordsLookupIndexes();
 std::string CreateSuccessorsLookupIndexes();
+// The names of the indexes above on `table` ("palabras" or "siguientes"),
+// without those on prefixes unless `withPrefixes`.
+std::vector<std::string> IndexNames(const std::string& table, bool withPrefixes);
 // Every index above, and those of earlier versions: a file as old ones were.
 std::string DropIndexes();
 

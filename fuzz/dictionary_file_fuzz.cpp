@@ -4,14 +4,13 @@
 // may only arrive as a SqliteException, which the keyboard shows.
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <string>
 
 #include "dictionary/DictionaryStore.h"
 #include "dictionary/SqliteException.h"
 #include "dictionary/shown_word.h"
 #include "dictionary/statements.h"
-#include "tools/toolbox/temp_folder.h"
+#include "fuzz/input_file.h"
 #include "typing/suggestion_fill.h"
 
 namespace {
@@ -49,11 +48,7 @@ void useAsTheKeyboardDoes(SqliteDatabase& database) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const toolbox::TempFolder folder("pelvok-fuzz-dic");
-    const std::string path = folder.file("d.dic");
-    {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    const std::string path = fuzz::writeInputFile(folder, "d.dic", data, size);
     SqliteDatabase database;
     try {
         database.open(path);

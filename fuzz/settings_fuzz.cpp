@@ -4,11 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
+#include "fuzz/input_file.h"
 #include "platform/sim/SimSettings.h"
-#include "tools/toolbox/temp_folder.h"
 #include "window/settings.h"
 
 namespace {
@@ -32,11 +31,7 @@ void readNumber(sim::SimSettings& registry, const settings::Number& number) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const toolbox::TempFolder folder("pelvok-fuzz-settings");
-    const std::string path = folder.file("registro.txt");
-    {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    const std::string path = fuzz::writeInputFile(folder, "registro.txt", data, size);
     sim::SimSettings registry(path);
     registry.openKey(kSettingsKey);
     for (const settings::Digit& digit :

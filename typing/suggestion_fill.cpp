@@ -9,10 +9,6 @@
 
 namespace {
 
-// The next row's word as a key shows it; a word with a control byte is
-// passed over.
-std::string readRow(SqliteQuery& rows) { return NextShownWord(rows); }
-
 // One of the keys before `end` shows the word already.
 bool shownBefore(const std::string& word, const SuggestionSlots& suggestions, std::size_t end) {
     if (word.empty()) return false;
@@ -24,7 +20,7 @@ bool shownBefore(const std::string& word, const SuggestionSlots& suggestions, st
 // The next row of the first source while it has rows.
 std::string nextFirst(FirstSource& first) {
     if (!first.rows || first.rows->atEnd()) return "";
-    return readRow(*first.rows);
+    return NextShownWord(*first.rows);
 }
 
 }  // namespace
@@ -68,7 +64,7 @@ void FillWithSecondList(SqliteDatabase& database, FirstSource& first, const std:
                 // stay blank. The key's own text from before is no duplicate:
                 // it may well be the word being typed.
                 do {
-                    candidate = readRow(*second);
+                    candidate = NextShownWord(*second);
                 } while (shownBefore(candidate, suggestions, i) && !second->atEnd());
                 if (shownBefore(candidate, suggestions, i)) {
                     candidate.clear();
@@ -92,12 +88,12 @@ void FillPassingOver(SqliteDatabase& database, FirstSource& first, const std::st
         suggestions[filled++] = word;
     };
     while (filled < suggestions.size() && first.rows && !first.rows->atEnd())
-        offer(readRow(*first.rows));
+        offer(NextShownWord(*first.rows));
     if (filled < suggestions.size() && database.queryInt(statements::P3(prefix)) > 0) {
         const int rows = static_cast<int>(suggestions.size() + passedOver.size() + filled);
         SqliteQuery second =
             database.runQuery(statements::WithRowLimit(statements::P2(prefix), rows));
-        while (filled < suggestions.size() && !second.atEnd()) offer(readRow(second));
+        while (filled < suggestions.size() && !second.atEnd()) offer(NextShownWord(second));
         second.finalize();
     }
     for (std::size_t i = filled; i < suggestions.size(); ++i) suggestions[i].clear();

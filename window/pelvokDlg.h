@@ -147,6 +147,7 @@ private:
     void openDictionaryOrDefault();
     // The dictionary the settings name: the one in use, unless that stands in
     // for the user's own, which could not be opened for now.
+    bool standingIn() const;
     const std::string& storedDictionaryPath() const;
     const std::string& storedDictionaryName() const;
     // Painting.

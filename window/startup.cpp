@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include "dictionary/SqliteException.h"
+#include "dictionary/journal.h"
 #include "model/LayoutTables.h"
 #include "model/key_codes.h"
 #include "model/sizes.h"
@@ -52,9 +53,8 @@ bool fileExists(platform::Files& files, const std::string& path) {
 // Failures after which the same file may open later: locks, and files that
 // cannot be read for now.
 bool mayPass(const SqliteException& failure) {
+    if (journal::isLockFailure(failure.code())) return true;
     switch (failure.code() & 0xFF) {
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
         case SQLITE_CANTOPEN:
         case SQLITE_IOERR:
         case SQLITE_PERM:
@@ -290,12 +290,14 @@ void CPelvokDlg::exitKeyboard() {
     platform_.framework.endDialog();
 }
 
+bool CPelvokDlg::standingIn() const {
+    return !keptDictionaryPath_.empty() && dictionaryPath == standInPath_;
+}
+
 const std::string& CPelvokDlg::storedDictionaryPath() const {
-    return !keptDictionaryPath_.empty() && dictionaryPath == standInPath_ ? keptDictionaryPath_
-                                                                          : dictionaryPath;
+    return standingIn() ? keptDictionaryPath_ : dictionaryPath;
 }
 
 const std::string& CPelvokDlg::storedDictionaryName() const {
-    return !keptDictionaryPath_.empty() && dictionaryPath == standInPath_ ? keptDictionaryName_
-                                                                          : dictionaryName;
+    return standingIn() ? keptDictionaryName_ : dictionaryName;
 }
